@@ -1,0 +1,28 @@
+enable_testing()
+
+# brsm_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>] [GUI] [TIMEOUT <s>])
+# A GoogleTest executable registered with CTest. In the Windows build it runs
+# under Wine through the cross-compiling emulator. GUI tests share one display
+# and the foreground window, so they never run in parallel with each other.
+function(brsm_add_test)
+  cmake_parse_arguments(T "GUI" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(BRSM_WINDOWS)
+    target_link_options(${T_NAME} PRIVATE -mconsole)
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(T_GUI)
+    set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK wine_display LABELS gui)
+  endif()
+endfunction()
+
+# brsm_gui_program(<target> <sources...>): a Windows GUI-subsystem executable.
+function(brsm_gui_program target)
+  add_executable(${target} WIN32 ${ARGN})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()

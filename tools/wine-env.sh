@@ -1,0 +1,52 @@
+# Sourced by the test and run scripts: a private Xvfb display and Wine prefix.
+#   brsm_display_start   start Xvfb (24-bit) on a free display, export DISPLAY
+#   brsm_wine_start DIR  make a fresh prefix in DIR, start its wineserver
+#   brsm_env_stop        stop the wineserver and Xvfb that were started here
+BRSM_XVFB_PID=""
+BRSM_WINESERVER_PID=""
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win32
+
+brsm_display_start() {
+  local n=90
+  while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  BRSM_XVFB_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    [ -e /tmp/.X11-unix/X$n ] && break
+    kill -0 "$BRSM_XVFB_PID" 2>/dev/null || { echo "Xvfb failed to start" >&2; return 1; }
+    sleep 0.1
+  done
+  export DISPLAY=:$n
+}
+
+brsm_wine_start() {
+  local prefix=$1 decorated=${2:-N}
+  rm -rf "$prefix"
+  mkdir -p "$(dirname "$prefix")"
+  export WINEPREFIX=$prefix
+  wine wineboot -i >/dev/null 2>&1 || true
+  # Without a window manager Wine draws the window frames itself.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1 || true
+  wineserver -w
+  [ -d "$prefix/drive_c/windows" ] || { echo "Wine prefix was not created in $prefix" >&2; return 1; }
+  # One persistent server for the whole run, so each program starts quickly.
+  wineserver -f -p >/dev/null 2>&1 &
+  BRSM_WINESERVER_PID=$!
+}
+
+brsm_env_stop() {
+  if [ -n "$BRSM_WINESERVER_PID" ]; then
+    kill "$BRSM_WINESERVER_PID" 2>/dev/null || true
+    wait "$BRSM_WINESERVER_PID" 2>/dev/null || true
+    BRSM_WINESERVER_PID=""
+  fi
+  if [ -n "$BRSM_XVFB_PID" ]; then
+    kill "$BRSM_XVFB_PID" 2>/dev/null || true
+    wait "$BRSM_XVFB_PID" 2>/dev/null || true
+    BRSM_XVFB_PID=""
+  fi
+}
