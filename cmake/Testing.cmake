@@ -26,3 +26,24 @@ function(brsm_gui_program target)
   add_executable(${target} WIN32 ${ARGN})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
+
+# brsm_test_folder(<prefix> LIBS <targets...>)
+# Registers every test file of the calling folder: each `*_test.cpp` becomes a
+# test of its own in both builds (portable code), each `*_wintest.cpp` a Wine
+# test of the Windows build that may use the display. The test is named
+# <prefix>_<file stem>.
+function(brsm_test_folder prefix)
+  cmake_parse_arguments(F "" "" "LIBS;WINLIBS" ${ARGN})
+  file(GLOB portable CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  foreach(src ${portable})
+    get_filename_component(stem ${src} NAME_WE)
+    brsm_add_test(NAME ${prefix}_${stem} SOURCES ${src} LIBS ${F_LIBS})
+  endforeach()
+  if(BRSM_WINDOWS)
+    file(GLOB windows CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_wintest.cpp)
+    foreach(src ${windows})
+      get_filename_component(stem ${src} NAME_WE)
+      brsm_add_test(NAME ${prefix}_${stem} SOURCES ${src} LIBS ${F_LIBS} ${F_WINLIBS} brsm_test_support GUI)
+    endforeach()
+  endif()
+endfunction()
