@@ -1,0 +1,33 @@
+// The few things the portable skin core asks of the operating system. The
+// Windows build installs the real answers (UseWindowsSkinPlatform in
+// skin_platform_win.cpp); native builds and tests keep the default, which
+// shows nothing and answers fixed values, or install a recorder.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum class TSkinBoxKind { Warning, Error };
+
+class TSkinPlatform {
+ public:
+  virtual ~TSkinPlatform() = default;
+  // A modal box with one OK button.
+  virtual void ShowMessageBox(TSkinBoxKind kind, const std::string& text) = 0;
+  // Major and minor version of the running system.
+  virtual void OsVersion(int& major, int& minor) = 0;
+  // Folder of the running executable with its trailing separator.
+  virtual std::string ExecutableFolder() = 0;
+  // GetSystemMetrics(SM_CXHSCROLL).
+  virtual int HScrollArrowWidth() = 0;
+  // Height of the system caption font, 0 when unknown.
+  virtual int CaptionFontHeight() = 0;
+};
+
+// The platform in use; never null.
+TSkinPlatform& SkinPlatform();
+// Installs another platform (not owned); nullptr restores the default.
+void SetSkinPlatform(TSkinPlatform* platform);
+
+// Windows build only: installs the Win32 answers.
+void UseWindowsSkinPlatform();
