@@ -19,13 +19,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/graphics/graphics.h"
+#include "platform/graphics/brush.h"
+#include "platform/graphics/font.h"
+#include "platform/graphics/geometry.h"
 #include "platform/rtl/classes.h"
 #include "platform/rtl/win_macro_guard.h"
 
-class TWinControl;
-class TControlCanvas;
+class TCanvas;
+class TControlCanvas;  // control_canvas.h
 class TPopupMenu;
+class TWinControl;
 
 using TWndMethod = std::function<void(TMessage&)>;
 
@@ -440,8 +443,11 @@ class TWinControl : public TControl {
   virtual void DestroyWnd();
   virtual void DestroyWindowHandle();
   void DestroyHandle();
-  // After the window exists: font, children's z-order, bounds read back.
+  // Reads the bounds back from the window.
   void UpdateBounds();
+  // Sets the bounds fields without moving the window (for windows that
+  // placed themselves with SetWindowPos).
+  void UpdateBoundsRect(const TRect& r);
 
   // -- Alignment -------------------------------------------------------------------
   virtual void AlignControls(TControl* control, TRect& rect);
@@ -559,27 +565,6 @@ class TCustomControl : public TWinControl {
 
  private:
   std::unique_ptr<TControlCanvas> canvas_;
-};
-
-// A canvas on a control: the window's DC for a windowed control, the
-// parent's DC moved and clipped to the control's bounds for a windowless
-// one. While a paint handler runs, its DC is used instead.
-class TControlCanvas : public TCanvas {
- public:
-  TControlCanvas() = default;
-  ~TControlCanvas() override;
-  TControl* Control() const { return control_; }
-  void SetControl(TControl* control);
-  // Releases a DC this canvas obtained itself.
-  void FreeHandle();
-
- protected:
-  void CreateHandle() override;
-
- private:
-  TControl* control_ = nullptr;
-  HDC ownDC_ = nullptr;
-  HWND ownWnd_ = nullptr;
 };
 
 // The control of ours whose window `wnd` is, or nullptr.

@@ -16,8 +16,10 @@
 
 #include "platform/rtl/sysutils.h"
 
+class TControlCanvas;
 class TCustomForm;
 class TForm;
+class TIcon;
 class TMainMenu;
 class THintWindow;
 class TTimer;
@@ -41,7 +43,7 @@ enum TPosition { poDesigned, poDefault, poDesktopCenter, poMainFormCenter, poScr
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
-enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsActivated };
+enum TFormStateItem { fsVisible, fsShowing, fsModal, fsActivated };
 using TFormState = TSet<TFormStateItem>;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
@@ -255,6 +257,8 @@ class THintMachinery {
   virtual void CancelHint() = 0;
   // Show the hint of the control under the cursor now.
   virtual void ActivateHint(TPoint cursorPos) = 0;
+  // A control is going away: forget it if it is the hint control.
+  virtual void ControlDestroyed(TControl* control) {}
 };
 
 // The default exception box: a message box with the exception's message.
@@ -390,7 +394,7 @@ class TScreen : public TComponent {
 
   // Forms of ours that exist, in creation order (TForm descendants), and
   // every TCustomForm.
-  int FormCount() const { return static_cast<int>(forms_.size()); }
+  int FormCount() const;
   TForm* Forms(int index) const;
   int CustomFormCount() const { return static_cast<int>(customForms_.size()); }
   TCustomForm* CustomForms(int index) const;
@@ -432,7 +436,6 @@ class TScreen : public TComponent {
   void SetActiveControl(TWinControl* control);
   void RefreshMonitors() const;
 
-  std::vector<TForm*> forms_;
   std::vector<TCustomForm*> customForms_;
   TCustomForm* activeCustomForm_ = nullptr;
   TWinControl* activeControl_ = nullptr;
