@@ -12,7 +12,7 @@
 class TMemIniFile;
 class TStrings;
 class TvxSkinConvertor;
-struct TsStoredSkin;
+class TsStoredSkin;
 
 // What one load reads from: a description (with the archive it came from, for
 // packed skins) or a stored skin's collections; CommonSections is applied
@@ -58,4 +58,15 @@ class TsSkinContent {
   bool LoadFromFolder(const std::string& skinPath, const TStrings* commonSections);
   // A stored skin: its Data archive when not empty, else its collections.
   bool LoadFromStoredSkin(const TsStoredSkin& stored, const TStrings* commonSections);
+  // An unpacked archive; false when it holds no description.
+  bool LoadFromReader(const TvxSkinConvertor& reader, const TStrings* commonSections);
+
+ private:
+  void LoadAll(const TsSkinSource& source);
+  void LoadCommonImages(const TStrings& commonSections);
+  void LoadCommonPatterns(const TStrings& commonSections);
+  void LoadCommonGeneralData(const TStrings& commonSections);
+  void LoadStoredImages(const TsStoredSkin& stored);
+  void LoadStoredPatterns(const TsStoredSkin& stored);
+  void LoadStoredGeneralData(const TsStoredSkin& stored);
 };

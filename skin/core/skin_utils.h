@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/core/paint_geometry.h"
+
 // Words are runs of characters between any of the separator characters.
 // Positions are 1-based; a word number below 1 finds nothing.
 int FindWordStart(int n, std::string_view text, std::string_view separators);
@@ -33,6 +35,15 @@ inline int GreaterOf(int a, int b) { return a > b ? a : b; }
 inline int LesserOf(int a, int b) { return a < b ? a : b; }
 // round(b + (100 - b) * a / 100): a percentage a applied to what b leaves.
 int MapPercentRange(int a, int b);
+
+inline int RectWidth(const TRect& r) { return r.Right - r.Left; }
+inline int RectHeight(const TRect& r) { return r.Bottom - r.Top; }
+// Both corners of `inner` lie in `outer`, its right and bottom edges included.
+inline bool RectContainsRect(const TRect& inner, const TRect& outer) {
+  return inner.Left >= outer.Left && inner.Left <= outer.Right && inner.Top >= outer.Top &&
+         inner.Top <= outer.Bottom && inner.Right >= outer.Left && inner.Right <= outer.Right &&
+         inner.Bottom >= outer.Top && inner.Bottom <= outer.Bottom;
+}
 
 // "" stays ""; a final "\" stays; a final "/" becomes "\"; one character
 // (a drive letter) gets ":\"; anything else gets "\".
