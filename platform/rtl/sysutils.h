@@ -60,7 +60,7 @@ double StrToFloatDef(const std::string& s, double defaultValue);
 bool TryStrToFloat(const std::string& s, double& value);
 
 // 15 significant digits, trailing zeros dropped, "." as separator; scientific
-// ("1.5E-7", "1E20") when the exponent is below -5 or 15 and above.
+// ("1E-5", "1.5E-7", "1E15") below 0.0001 and from 1E15 up.
 std::string FloatToStr(double value);
 
 std::string IntToStr(int64_t value);
@@ -74,8 +74,14 @@ int64_t Round64(double value);
 int Trunc(double value);  // towards zero, clamped like Round
 
 // a * b / c on a 64-bit intermediate, rounded half away from zero; -1 when c
-// is 0 or the result does not fit in an int (the system's MulDiv).
+// is 0 or the result does not fit in an int. On Windows this is the system's
+// own MulDiv (declared as windows.h declares it, so both may be included);
+// natively ours.
+#ifdef _WIN32
+extern "C" __declspec(dllimport) int __stdcall MulDiv(int a, int b, int c);
+#else
 int MulDiv(int a, int b, int c);
+#endif
 
 // Blanks and control characters (bytes up to 32) removed from the ends.
 std::string Trim(const std::string& s);

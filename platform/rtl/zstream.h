@@ -33,6 +33,8 @@ class TDecompressionStream : public TStream {
   bool Finished() const { return finished_; }  // the zlib stream's end was reached
 
  private:
+  void FinishIfAtEnd();
+
   struct State;
   TStream* source_;
   State* state_;
