@@ -17,6 +17,7 @@
 #include "platform/graphics/font.h"
 #include "platform/graphics/pen.h"
 #include "platform/rtl/classes.h"
+#include "platform/rtl/sysutils.h"  // the exceptions raised here
 
 class TGraphic;
 

@@ -42,6 +42,8 @@ class TFont : public TGraphicsObject {
   void Assign(TPersistent* source) override;
   // Takes the attributes of a LOGFONT (system fonts: menu, hint, icon).
   void AssignLogFont(const LOGFONTW& font);
+  // What the handle is made from. DEFAULT_CHARSET is asked for as
+  // RUSSIAN_CHARSET there, as every text of the programs is 1251.
   LOGFONTW LogFont() const;
 
   // Valid until the next change or the font's end.

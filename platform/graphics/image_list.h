@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include <commctrl.h>
-
 #include "platform/graphics/bitmap.h"
 #include "platform/rtl/classes.h"
+
+#include <commctrl.h>
 
 class TCustomImageList;
 
