@@ -277,6 +277,7 @@ class TControl : public TComponent {
 
  protected:
   friend class TWinControl;
+  friend class TCustomForm;
 
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
@@ -411,7 +412,6 @@ class TWinControl : public TControl {
   void Update() override;
   void Repaint() override;
 
-  void SetBounds(int left, int top, int width, int height) override;
   TRect ClientRect() const override;
   TPoint ClientOrigin() const override;
   void SetClientSize(int width, int height) override;
@@ -431,6 +431,8 @@ class TWinControl : public TControl {
  protected:
   friend class TControl;
 
+  void Loaded() override;
+
   // -- Window making ---------------------------------------------------------------
   virtual void CreateParams(TCreateParams& params);
   // Takes a system window class ("EDIT", "BUTTON", "msctls_progress32") as
@@ -443,6 +445,9 @@ class TWinControl : public TControl {
   virtual void DestroyWnd();
   virtual void DestroyWindowHandle();
   void DestroyHandle();
+  // The window, then every child control, then the owned components: what
+  // a destructor does before its own parts go.
+  void DestroyContents();
   // Reads the bounds back from the window.
   void UpdateBounds();
   // Sets the bounds fields without moving the window (for windows that
@@ -458,6 +463,11 @@ class TWinControl : public TControl {
   void RemoveControl(TControl* control);
   void UpdateShowing();
   void UpdateControlState();
+  // Puts the windowed children in the tab order their layout stored.
+  void FixupTabList();
+  void UpdateTabOrder(int v);
+  // The parent form forgets this control as active (or focused) control.
+  void RemoveFocus(bool removing);
 
   // -- Painting -------------------------------------------------------------------
   virtual void PaintWindow(HDC dc);
@@ -479,8 +489,6 @@ class TWinControl : public TControl {
   void WMEraseBkgnd(TMessage& m);
   void WMWindowPosChanged(TMessage& m);
   void WMSize(TMessage& m);
-  void WMSetFocus(TMessage& m);
-  void WMKillFocus(TMessage& m);
   void WMSetCursor(TMessage& m);
   void WMCommand(TMessage& m);
   void WMNotify(TMessage& m);
@@ -491,7 +499,6 @@ class TWinControl : public TControl {
   void WMKeyUp(TMessage& m);
   void WMChar(TMessage& m);
   void WMMouseLeave(TMessage& m);
-  void WMNCDestroy(TMessage& m);
   void CNKeyDown(TMessage& m);
   void CNChar(TMessage& m);
   void CNCtlColor(TMessage& m);
@@ -510,7 +517,6 @@ class TWinControl : public TControl {
   // CN_BASE + m.Msg; false when no control of ours owns that window.
   bool DoControlMsg(HWND child, TMessage& m);
 
-  std::string GetText() const override;
   void SetBoundsCore(int left, int top, int width, int height) override;
 
  private:
@@ -520,6 +526,7 @@ class TWinControl : public TControl {
   bool IsControlMouseMsg(TMessage& m);
   void TrackMouseControl(TControl* underMouse);
   void AlignNow(TControl* control);
+  void UpdateShowingHidden();
 
   HWND handle_ = nullptr;
   HWND parentWindow_ = nullptr;
@@ -533,7 +540,9 @@ class TWinControl : public TControl {
   int borderWidth_ = 0;
   bool doubleBuffered_ = false;
   bool trackingMouse_ = false;
-  bool recreating_ = false;
+  bool anchoring_ = false;  // bounds set by alignment keep the anchor rules
+  int storedTabOrder_ = -1;
+  int alignGeneration_ = 0;
 };
 
 // A control without a window, painted by its parent.
@@ -558,6 +567,7 @@ class TCustomControl : public TWinControl {
   explicit TCustomControl(TComponent* owner);
   ~TCustomControl() override;
   TCanvas* Canvas() const;
+  void Dispatch(TMessage& message) override;
 
  protected:
   virtual void Paint() {}

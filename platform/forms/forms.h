@@ -167,25 +167,18 @@ class TCustomForm : public TWinControl {
 
   void CMShowingChangedForm(TMessage& m);
   void CMDialogKeyForm(TMessage& m);
-  void CMActivate(TMessage& m);
-  void CMDeactivate(TMessage& m);
-  void CMRelease(TMessage& m);
-  void WMActivate(TMessage& m);
-  void WMClose(TMessage& m);
   void WMGetMinMaxInfo(TMessage& m);
-  void WMSysCommand(TMessage& m);
-  void WMCommandForm(TMessage& m);
-  void WMInitMenuPopup(TMessage& m);
-  void WMMenuItemMessage(TMessage& m);
-  void WMDestroyForm(TMessage& m);
 
  private:
   friend class TApplication;
   void ApplyPosition();
   void CloseModal();
   void UpdateStayOnTop();
+  void UpdateLayered();
   void SetActive(bool v);
+  void SetWindowFocus();
   void DestroyEarly();
+  void CreateMDIClient();
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
@@ -206,6 +199,8 @@ class TCustomForm : public TWinControl {
   TModalResult modalResult_ = mrNone;
   HWND clientHandle_ = nullptr;
   bool destroyedEarly_ = false;
+  bool positioned_ = false;
+  int focusCount_ = 0;
 };
 
 class TForm : public TCustomForm {
@@ -348,7 +343,7 @@ class TApplication : public TComponent {
   void ActivateHint(TPoint cursorPos);
 
   // Number of window procedures of ours running on the stack.
-  int DispatchDepth() const { return dispatchDepth_; }
+  int DispatchDepth() const;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -356,7 +351,6 @@ class TApplication : public TComponent {
  private:
   friend LRESULT CALLBACK ControlWindowProcedure(HWND, UINT, WPARAM, LPARAM);
   friend class TCustomForm;
-  friend struct brsm_DispatchScope;
   bool ProcessMessage(MSG& msg);
   bool IsKeyMsg(MSG& msg);
   bool IsMDIMsg(MSG& msg);
@@ -371,7 +365,6 @@ class TApplication : public TComponent {
   TCustomForm* mainForm_ = nullptr;
   bool showMainForm_ = true;
   bool terminated_ = false;
-  int dispatchDepth_ = 0;
   struct Hook { int id; TWindowHook fn; };
   std::vector<Hook> hooks_;
   int nextHookId_ = 1;
@@ -382,6 +375,7 @@ class TApplication : public TComponent {
   int hintHidePause_ = 2500;
   TColor hintColor_ = clInfoBk;
   THintWindow* hintWindow_ = nullptr;
+  TComponent* hintWindowComponent_ = nullptr;  // the same object
   THintWindowClass hintWindowMadeBy_ = nullptr;
   brsm::THintMachinery* hintMachinery_ = nullptr;
 };
@@ -438,6 +432,7 @@ class TScreen : public TComponent {
 
   std::vector<TCustomForm*> customForms_;
   TCustomForm* activeCustomForm_ = nullptr;
+  TCustomForm* focusedForm_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   mutable std::unique_ptr<TFont> hintFont_, menuFont_, iconFont_;
   TCursor cursor_ = crDefault;

@@ -1,0 +1,103 @@
+#include "platform/forms/window_procedure.h"
+
+#include "platform/forms/forms.h"
+#include "platform/rtl/text1251.h"
+
+namespace {
+
+const wchar_t kControlProperty[] = L"BrsmControl";
+
+TWinControl* creationControl = nullptr;
+int dispatchDepth = 0;
+UINT lastChildId = 0;
+
+}  // namespace
+
+namespace brsm {
+
+void BeginWindowCreation(TWinControl* control) { creationControl = control; }
+void EndWindowCreation() { creationControl = nullptr; }
+
+HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
+
+void RegisterControlClass(const TCreateParams& params) {
+  const std::wstring name = ToUtf16(params.WinClassName);
+  HINSTANCE instance = ModuleInstance();
+  WNDCLASSW existing{};
+  if (GetClassInfoW(instance, name.c_str(), &existing)) {
+    if (existing.lpfnWndProc == ControlWindowProcedure) return;
+    // A class of that name with another procedure (a system class or one
+    // registered by foreign code) would bypass the model: register ours.
+    UnregisterClassW(name.c_str(), instance);
+  }
+  WNDCLASSW wc = params.WindowClass;
+  wc.lpfnWndProc = ControlWindowProcedure;
+  wc.hInstance = instance;
+  wc.lpszClassName = name.c_str();
+  wc.lpszMenuName = nullptr;
+  if (!RegisterClassW(&wc)) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_CLASS_ALREADY_EXISTS)
+      throw EOSError("Cannot register the window class " + params.WinClassName, error);
+  }
+}
+
+DispatchScope::DispatchScope() { ++dispatchDepth; }
+DispatchScope::~DispatchScope() { --dispatchDepth; }
+int DispatchDepth() { return dispatchDepth; }
+
+void CallWindowProcOf(TControl* control, TMessage& message) {
+  // A copy: the procedure may replace WindowProc (unhook itself) while it runs.
+  const TWndMethod proc = control->WindowProc;
+  if (proc)
+    proc(message);
+  else
+    control->WndProc(message);
+}
+
+UINT NextChildWindowId() {
+  lastChildId = lastChildId >= 0x7FFF ? 1 : lastChildId + 1;
+  return lastChildId;
+}
+
+void GuardedCall(TObject* sender, const std::function<void()>& body) {
+  try {
+    body();
+  } catch (...) {
+    Application->HandleException(sender);
+  }
+}
+
+}  // namespace brsm
+
+TWinControl* FindControl(HWND wnd) {
+  if (!wnd) return nullptr;
+  return static_cast<TWinControl*>(GetPropW(wnd, kControlProperty));
+}
+
+LRESULT CALLBACK ControlWindowProcedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TWinControl* control = FindControl(wnd);
+  if (!control) {
+    control = creationControl;
+    if (!control) return DefWindowProcW(wnd, msg, wParam, lParam);
+    creationControl = nullptr;
+    SetPropW(wnd, kControlProperty, control);
+    control->handle_ = wnd;
+  }
+  TMessage m = MakeMessage(msg, wParam, lParam);
+  {
+    brsm::DispatchScope scope;
+    try {
+      brsm::CallWindowProcOf(control, m);
+    } catch (...) {
+      Application->HandleException(control);
+    }
+  }
+  if (msg == WM_NCDESTROY && FindControl(wnd) == control) {
+    // The window is gone; the control keeps living and may make a new one.
+    RemovePropW(wnd, kControlProperty);
+    control->handle_ = nullptr;
+    control->showing_ = false;
+  }
+  return m.Result;
+}
