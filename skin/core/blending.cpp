@@ -7,6 +7,16 @@
 #include "skin/core/pixel_access.h"
 #include "skin/core/skin_utils.h"
 
+void MixRow(uint8_t* target, const uint8_t* picture,
+            const uint8_t* mask, int n) {
+  // t * m + p * (256 - m) never passes 255 * 256: 16-bit lanes hold it.
+  for (int i = 0; i < n; ++i) {
+    const uint16_t m = mask[i];
+    target[i] = static_cast<uint8_t>(
+        static_cast<uint16_t>(target[i] * m + picture[i] * static_cast<uint16_t>(256 - m)) >> 8);
+  }
+}
+
 void BlendRectWithColor(const TPixelBufferView& bitmap, TRect rect, uint8_t percent, TColor color) {
   if (!Is24BitView(bitmap)) return;
   rect.Left = std::max(rect.Left, 0);

@@ -21,6 +21,9 @@ inline uint8_t ShiftMix(int32_t sum) {
 // ((a - b) * weight + b * 256) shr 8, clamped: weight 256 is a, 0 is b.
 inline uint8_t MixChannel(int a, int b, int weight) { return ShiftMix((a - b) * weight + b * 256); }
 
+// MixChannel over n bytes with byte weights, where no clamp is needed.
+void MixRow(uint8_t* target, const uint8_t* picture, const uint8_t* mask, int n);
+
 // The rectangle is inclusive here: Right and Bottom are lowered to width - 1
 // and height - 1, so 0,0,10,10 covers 11 x 11 pixels. Per channel
 // Round(f * pixel + (1 - f) * colour) with f = percent / 100.

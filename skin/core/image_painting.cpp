@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "skin/core/blending.h"
 #include "skin/core/image_piece.h"
@@ -136,10 +137,58 @@ bool IsCorner(int part) {
   return part == TopLeft || part == BottomLeft || part == BottomRight || part == TopRight;
 }
 
+// Repeats a tile row of `tile` bytes across `total` bytes of out.
+void RepeatRow(uint8_t* out, const uint8_t* tile, size_t tile_bytes, size_t total) {
+  size_t done = std::min(tile_bytes, total);
+  std::memcpy(out, tile, done);
+  while (done < total) {
+    const size_t n = std::min(done, total - done);
+    std::memcpy(out + done, out, n);
+    done += n;
+  }
+}
+
+// A masked band whose every tile lies wholly inside the target and the
+// source mixes exactly as tile-by-tile copies would, but a whole band row at
+// a time: the tile's picture and mask rows are repeated across the band
+// first. False when the band does not qualify.
+bool MixBandRows(const TPixelBufferView& bitmap, const Frame& f, const TRect& dst,
+                 const TRect& src) {
+  const int tw = src.Width(), th = src.Height();
+  const int maskOffset = f.Item.Height() / 2;
+  if (dst.Left < 0 || dst.Top < 0 || dst.Right > bitmap.Width || dst.Bottom > bitmap.Height)
+    return false;
+  if (src.Left < 0 || src.Top < 0 || src.Right > f.Source.Width ||
+      src.Top + maskOffset < 0 || src.Bottom + maskOffset > f.Source.Height ||
+      src.Bottom > f.Source.Height)
+    return false;
+  // The repeated rows of all tile rows are made once when they fit in a
+  // modest buffer, else again for each band row.
+  static std::vector<uint8_t> picture, mask;  // painting runs on one thread
+  const size_t bytes = static_cast<size_t>(dst.Width()) * 3;
+  const int kept = std::min(th, dst.Height());
+  const int slots = bytes * static_cast<size_t>(kept) <= (size_t{1} << 19) ? kept : 1;
+  picture.resize(bytes * static_cast<size_t>(slots));
+  mask.resize(bytes * static_cast<size_t>(slots));
+  const size_t tileBytes = static_cast<size_t>(tw) * 3;
+  for (int y = dst.Top; y < dst.Bottom; ++y) {
+    const int row = (y - dst.Top) % th;
+    const size_t at = slots == 1 ? 0 : static_cast<size_t>(row) * bytes;
+    if (slots == 1 || y - dst.Top < kept) {
+      RepeatRow(&picture[at], f.Source.Pixel(src.Left, src.Top + row), tileBytes, bytes);
+      RepeatRow(&mask[at], f.Source.Pixel(src.Left, src.Top + row + maskOffset), tileBytes, bytes);
+    }
+    MixRow(bitmap.Pixel(dst.Left, y), &picture[at], &mask[at], static_cast<int>(bytes));
+  }
+  return true;
+}
+
 // Sides and centre of a frame: through the mask, stretched, or tiled opaque.
 void PaintBand(const TPixelBufferView& bitmap, const Frame& f, const TsMaskData& item,
                const TRect& dst, const TRect& src, bool stretch) {
   if (f.Masked) {
+    if (src.Width() < 1 || src.Height() < 1 || dst.Width() < 1 || dst.Height() < 1) return;
+    if (MixBandRows(bitmap, f, dst, src)) return;
     Tile(dst, src.Left, src.Top, src.Width(), src.Height(), [&](const TRect& d, const TRect& s) {
       CopyImagePiece(d, s, bitmap, item, false, EmptyCacheInfo, f.Source);
     });

@@ -65,9 +65,16 @@ KeyAction FillFromCache(const CacheReader& reader, const TCacheInfo& cache, int 
 // Shared walk of both piece copies: clips rows and columns to the piece,
 // the target and the source (mask rows included), then hands each magenta
 // picture pixel to onKey, which paints it or asks for the mix or the row end.
+bool RowHasMagenta(const uint8_t* p, int cols) {
+  for (int c = 0; c < cols; ++c, p += 3)
+    if (p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF) return true;
+  return false;
+}
+
+// keys: whether magenta picture pixels need onKey at all.
 template <typename OnKey>
 void CopyPiece(TRect dst, TRect src, const TPixelBufferView& target, const TsMaskData& item,
-               const TPixelBufferView& source, OnKey onKey) {
+               const TPixelBufferView& source, bool keys, OnKey onKey) {
   if (!Is24BitView(target) || !Is24BitView(source)) return;
   int rows = std::min({src.Height(), dst.Height(), target.Height - dst.Top, source.Height - src.Top});
   int cols = std::min({src.Width(), dst.Width(), target.Width - dst.Left, source.Width - src.Left});
@@ -94,6 +101,10 @@ void CopyPiece(TRect dst, TRect src, const TPixelBufferView& target, const TsMas
     const uint8_t* p = source.Pixel(src.Left, src.Top + r);
     const uint8_t* m = source.Pixel(src.Left, src.Top + r + maskOffset);
     uint8_t* t = target.Pixel(dst.Left, ty);
+    if (!keys || !RowHasMagenta(p, cols)) {
+      MixRow(t, p, m, cols * 3);
+      continue;
+    }
     for (int c = 0; c < cols; ++c, p += 3, m += 3, t += 3) {
       if (p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF) {
         const KeyAction a = onKey(dst.Left + c, ty, p, t);
@@ -115,9 +126,8 @@ void CopyImagePiece(TRect dst, TRect src, const TPixelBufferView& target, const 
   bool haveCache = false;
   if (parent_fill && !BindCache(cache, reader, haveCache)) return;
   const TColor fill = TransparentFillColor;
-  CopyPiece(dst, src, target, item, source,
+  CopyPiece(dst, src, target, item, source, parent_fill,
             [&](int tx, int ty, const uint8_t* p, uint8_t* t) {
-              if (!parent_fill) return KeyAction::Mix;
               if (haveCache) return FillFromCache(reader, cache, tx, ty, t);
               if (fill == SkinTransparentColor) {
                 t[0] = p[0];
@@ -137,7 +147,7 @@ void CopyMasterPiece(TRect dst, TRect src, const TPixelBufferView& target, const
   bool haveCache = false;
   const TColor fill = TransparentFillColor;
   if (fill == SkinTransparentColor && !BindCache(cache, reader, haveCache)) return;
-  CopyPiece(dst, src, target, item, item.Manager->MasterBitmap->View(),
+  CopyPiece(dst, src, target, item, item.Manager->MasterBitmap->View(), true,
             [&](int tx, int ty, const uint8_t*, uint8_t* t) {
               if (fill != SkinTransparentColor) {
                 WritePixelBytes(t, fill);

@@ -96,6 +96,8 @@ class TvxFastSum24 {
   // from the bottom. Both rectangles are clipped to their bitmaps and to each
   // other's size first, so a careless caller cannot leave either bitmap.
   void Blend();
+  // One row of n bytes, last byte first.
+  static void BlendRow(uint8_t* target, const uint8_t* source, ptrdiff_t n, uint8_t alpha);
 
   TPixelBufferView Source;
   TPixelBufferView Target;

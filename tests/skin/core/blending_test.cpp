@@ -83,6 +83,21 @@ TEST_P(Blending, RectangleBlendClipsAgainstBothBitmaps) {
   EXPECT_EQ(Bytes(t3), before);
 }
 
+TEST_P(Blending, BlendWithinOneBitmapReadsPixelsNotYetWritten) {
+  // Right to left and bottom to top: a shift right or down by one reads
+  // each neighbour before it is overwritten.
+  TPixelBuffer b = Make(4, 3, 0, GetParam());
+  const uint8_t v[4] = {10, 100, 200, 50};
+  for (int x = 0; x < 4; ++x) Set(b, x, 0, RGBColor(v[x], v[x], v[x]));
+  BlendBitmapRect(b.View(), b.View(), 0, TPoint{1, 0}, TRect{0, 0, 3, 1});
+  EXPECT_EQ(Get(b, 1, 0), RGBColor(10, 10, 10));
+  EXPECT_EQ(Get(b, 2, 0), RGBColor(100, 100, 100));
+  EXPECT_EQ(Get(b, 3, 0), RGBColor(199, 199, 199));  // (200 * 255 + 127) >> 8
+  BlendBitmapRect(b.View(), b.View(), 0, TPoint{0, 1}, TRect{0, 0, 4, 2});
+  EXPECT_EQ(Get(b, 2, 1), RGBColor(100, 100, 100));
+  EXPECT_EQ(Get(b, 2, 2), 0);  // took row 1 before row 1 changed
+}
+
 TEST_P(Blending, MaskMixes) {
   TPixelBuffer pixels = Make(2, 2, clWhite, GetParam());
   TPixelBuffer mask = Make(2, 2, clWhite, GetParam());

@@ -110,6 +110,23 @@ TEST_P(ImagePainting, SidesAreTiledInFramePieces) {
   }
 }
 
+TEST_P(ImagePainting, ClippedAndWholeBandsMixAlike) {
+  // Varied pictures and masks: whole bands mix row by row, bands cut by the
+  // target edge tile by tile; both must give the same pixels.
+  Item(15, 14, 0, 3, 1, 0);
+  item.WL = 1, item.WT = 2, item.WR = 1, item.WB = 1;
+  item.StretchMode = 4;
+  for (int y = 0; y < 14; ++y)
+    for (int x = 0; x < 15; ++x)
+      Set(*image, x, y, static_cast<TColor>((x * 2654435761u + y * 40503u) & 0xFEFEFE));
+  TPixelBuffer whole = Target(30, 30);
+  PaintMaskImage(whole.View(), TRect{0, 0, 23, 21}, true, 0, 1, item, EmptyCacheInfo);
+  TPixelBuffer cut = Target(12, 10);
+  PaintMaskImage(cut.View(), TRect{-5, -4, 18, 17}, true, 0, 1, item, EmptyCacheInfo);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 12; ++x) ASSERT_EQ(Get(cut, x, y), Get(whole, x + 5, y + 4)) << x << "," << y;
+}
+
 TEST_P(ImagePainting, KeyedItemsStretchSidesThroughTheSeam) {
   StretchRecorder seam;
   SetPaintSeam(&seam);
