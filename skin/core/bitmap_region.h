@@ -5,7 +5,7 @@
 
 #include "platform/graphics/colors.h"
 #include "platform/graphics/pixel_buffer.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 #include "skin/core/paint_seam.h"
 
 // Appends one rectangle per horizontal run of key pixels (low three bytes

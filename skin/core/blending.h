@@ -9,7 +9,7 @@
 
 #include "platform/graphics/colors.h"
 #include "platform/graphics/pixel_buffer.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 
 // Logical shift by 8 of a mix sum, limited to a byte: a negative sum shifts
 // in as a large unsigned value and ends at 255.

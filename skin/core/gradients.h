@@ -4,7 +4,7 @@
 
 #include "platform/graphics/pixel_buffer.h"
 #include "skin/core/gradient_data.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 
 // The first stop's mode chooses vertical (0), horizontal (1) or the triangle
 // mesh (2); any other mode and an empty array paint nothing. The rectangle is

@@ -12,7 +12,7 @@
 
 #include "platform/graphics/pixel_buffer.h"
 #include "skin/core/cache_info.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 #include "skin/core/paint_seam.h"
 #include "skin/core/skin_data.h"
 

@@ -5,7 +5,7 @@
 
 #include "platform/graphics/pixel_buffer.h"
 #include "skin/core/cache_info.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 #include "skin/core/skin_data.h"
 
 // Per channel T := clamp(((T - P) * M + P * 256) shr 8). With the fill flag a

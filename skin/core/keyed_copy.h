@@ -6,7 +6,7 @@
 #include "platform/graphics/colors.h"
 #include "platform/graphics/pixel_buffer.h"
 #include "skin/core/cache_info.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 
 // The whole source to x, y; key pixels leave the target as it is.
 void CopyBitmapKeyed(const TPixelBufferView& target, const TPixelBufferView& source, int x,

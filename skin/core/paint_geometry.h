@@ -1,19 +1,5 @@
-// Rectangles and points of the painting code. Rectangles are exclusive of
-// Right and Bottom unless a routine says it takes them inclusive.
+// Rectangles and points come from the graphics library; include
+// "platform/graphics/geometry.h" directly in new code.
 #pragma once
 
-struct TRect {
-  int Left = 0;
-  int Top = 0;
-  int Right = 0;
-  int Bottom = 0;
-  int Width() const { return Right - Left; }
-  int Height() const { return Bottom - Top; }
-  bool operator==(const TRect&) const = default;
-};
-
-struct TPoint {
-  int X = 0;
-  int Y = 0;
-  bool operator==(const TPoint&) const = default;
-};
+#include "platform/graphics/geometry.h"

@@ -11,7 +11,7 @@
 
 #include "platform/graphics/colors.h"
 #include "platform/graphics/pixel_buffer.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 
 // An HRGN in the Windows build; a TRecordedRegion* with the portable seam.
 using TRegionHandle = void*;

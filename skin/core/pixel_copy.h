@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/graphics/pixel_buffer.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 
 // The source rectangle (exclusive) to x, y of the target; parts outside
 // either bitmap are left out. Overlapping rows of one bitmap are safe.

@@ -3,7 +3,7 @@
 
 #include "platform/graphics/colors.h"
 #include "platform/graphics/pixel_buffer.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 
 // Tints the rectangle toward the colour through a mask of nested rounded
 // rings: the outer ring keeps the pixels, the inside takes transparency
