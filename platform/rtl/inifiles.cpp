@@ -80,7 +80,7 @@ void TMemIniFile::Clear() {
   data_->index.clear();
 }
 
-void TMemIniFile::SetStrings(TStrings* lines) {
+void TMemIniFile::SetStrings(const TStrings* lines) {
   Clear();
   if (!lines) return;
   Section* current = nullptr;

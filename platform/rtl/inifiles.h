@@ -28,7 +28,7 @@ class TMemIniFile : public TObject {
   const std::string& FileName() const { return fileName_; }
   void Rename(const std::string& fileName, bool reload);
   void Clear();
-  void SetStrings(TStrings* lines);   // replaces everything by parsing lines
+  void SetStrings(const TStrings* lines);   // replaces everything by parsing lines
   void GetStrings(TStrings* lines) const;  // "[section]" then its lines, per section
   void UpdateFile() const;  // writes GetStrings to FileName (EFCreateError)
 

@@ -57,7 +57,7 @@ int TStrings::AddObject(const std::string& s, TObject* object) {
   return index;
 }
 
-void TStrings::AddStrings(TStrings* strings) {
+void TStrings::AddStrings(const TStrings* strings) {
   if (!strings) return;
   UpdateScope scope(this);
   const int n = strings->Count();
@@ -108,7 +108,7 @@ void TStrings::Assign(TPersistent* source) {
   AddStrings(other);
 }
 
-bool TStrings::Equals(TStrings* strings) const {
+bool TStrings::Equals(const TStrings* strings) const {
   if (!strings || strings->Count() != Count()) return false;
   for (int i = 0; i < Count(); ++i)
     if (Get(i) != strings->Get(i)) return false;
@@ -195,9 +195,14 @@ void TStrings::EndUpdate() {
 }
 
 void TStrings::LoadFromStream(TStream* stream) {
-  const int64_t size = stream->Size() - stream->Position();
-  std::string bytes(static_cast<size_t>(std::max<int64_t>(size, 0)), '\0');
-  if (!bytes.empty()) stream->ReadBuffer(bytes.data(), static_cast<int>(bytes.size()));
+  // Read to the end in blocks: a stream need not know its size (an inflating one does not).
+  std::string bytes;
+  char block[64 * 1024];
+  for (;;) {
+    const int n = stream->Read(block, static_cast<int>(sizeof block));
+    if (n <= 0) break;
+    bytes.append(block, static_cast<size_t>(n));
+  }
   SetText(bytes);
 }
 

@@ -23,7 +23,7 @@ class TStrings : public TPersistent {
   virtual int Add(const std::string& s);  // answers the new line's index
   virtual int AddObject(const std::string& s, TObject* object);
   void Append(const std::string& s) { Add(s); }
-  virtual void AddStrings(TStrings* strings);
+  virtual void AddStrings(const TStrings* strings);
   virtual void Insert(int index, const std::string& s) = 0;
   virtual void InsertObject(int index, const std::string& s, TObject* object);
   virtual void Delete(int index) = 0;
@@ -33,7 +33,7 @@ class TStrings : public TPersistent {
 
   // Lines and objects of another TStrings (under one update).
   void Assign(TPersistent* source) override;
-  bool Equals(TStrings* strings) const;  // same lines, same order, byte-exact
+  bool Equals(const TStrings* strings) const;  // same lines, same order, byte-exact
 
   // Comparisons through CompareStrings: without case unless a list says so.
   virtual int IndexOf(const std::string& s) const;
@@ -57,7 +57,8 @@ class TStrings : public TPersistent {
   void EndUpdate();
   int UpdateCount() const { return updateCount_; }
 
-  // 1251 bytes as they are, lines split as SetText does.
+  // The stream's bytes from its position to its end (1251 as they are),
+  // lines split as SetText does.
   virtual void LoadFromStream(TStream* stream);
   void LoadFromFile(const std::string& fileName);  // EFOpenError
   // Text() as bytes: every line followed by CR LF, nothing for no lines.

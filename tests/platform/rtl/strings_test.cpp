@@ -272,7 +272,7 @@ TEST(StringList, FileErrorsNameTheFile) {
   EXPECT_EQ(Lines(list), (V{"x"}));
 }
 
-TEST(StringList, LoadFromStreamReadsFromThePosition) {
+TEST(StringList, LoadFromStreamReadsFromThePositionToTheEnd) {
   TStringStream stream("skip\r\nkeep1\nkeep2\r\n");
   stream.SetPosition(6);
   TStringList list;

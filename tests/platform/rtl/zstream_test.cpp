@@ -5,6 +5,8 @@
 
 #include <random>
 
+#include "platform/rtl/strings.h"
+
 namespace {
 
 std::string Compress(const std::string& data, int level = 6) {
@@ -93,6 +95,17 @@ TEST(DecompressionStream, EmptyMemberAndCopyFrom) {
   out.CopyFrom(&d, 3);
   EXPECT_EQ(std::string(static_cast<char*>(out.Memory()), 3), "abc");
   EXPECT_EQ(source.Position(), source.Size());
+}
+
+TEST(DecompressionStream, StringListLoadsStraightFromIt) {
+  // The inflating stream knows no size; the list must read it to its end.
+  TMemoryStream source;
+  Fill(source, Compress("[GLOBALINFO]\r\nVERSION=5.49\r\n"));
+  TDecompressionStream d(&source);
+  TStringList lines;
+  lines.LoadFromStream(&d);
+  ASSERT_EQ(lines.Count(), 2);
+  EXPECT_EQ(lines.Strings(1), "VERSION=5.49");
 }
 
 TEST(DecompressionStream, CorruptDataRaises) {
