@@ -71,11 +71,6 @@ TEST(Canvas, ShapesUseBrushAndPen) {
   canvas.LineTo(10, 15);
   EXPECT_EQ(canvas.PenPos(), Point(10, 15));
   EXPECT_EQ(target.At(5, 15), RGB(0, 255, 0));
-
-  const TPoint tri[] = {{12, 12}, {18, 12}, {15, 18}};
-  canvas.Brush()->SetColor(clNavy);
-  canvas.Polygon(tri, 3);
-  EXPECT_EQ(target.At(15, 14), RGB(0, 0, 128));
   canvas.SetHandle(nullptr);
 }
 
@@ -221,16 +216,6 @@ TEST(Canvas, ChangeEventsAroundDrawing) {
   canvas.SetPixel(0, 0, clBlack);
   EXPECT_EQ(order, "<><>");
   canvas.SetHandle(nullptr);
-}
-
-TEST(Canvas, LockCounts) {
-  TCanvas canvas;
-  canvas.Lock();
-  EXPECT_TRUE(canvas.TryLock());  // the same thread may lock again
-  EXPECT_EQ(canvas.LockCount(), 2);
-  canvas.Unlock();
-  canvas.Unlock();
-  EXPECT_EQ(canvas.LockCount(), 0);
 }
 
 }  // namespace

@@ -6,13 +6,6 @@ namespace {
 
 TColor FixedSource(int index) { return 0x010000 * index + 0xAB; }
 
-TEST(Colors, SystemColoursAreNegativeAndCarryTheirIndex) {
-  EXPECT_LT(clBtnFace, 0);
-  EXPECT_EQ(clBtnFace & 0xFF, 15);
-  EXPECT_EQ(clHotLight & 0xFF, 26);
-  EXPECT_EQ(static_cast<uint32_t>(clWindow), 0x80000005u);
-}
-
 TEST(Colors, ColorToRGBResolvesOnlySystemColours) {
   // The classic scheme natively; on Windows whatever the system answers,
   // but always without a top byte.
