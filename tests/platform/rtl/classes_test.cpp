@@ -178,16 +178,6 @@ TEST(Object, ClassNameIsTheBareClassName) {
   EXPECT_EQ(asObject->ClassName(), "TProbe");
 }
 
-TEST(Set, IncludeExcludeAndOperators) {
-  TComponentState s{csLoading, csReading};
-  EXPECT_TRUE(s.Contains(csReading));
-  s.Exclude(csReading).Include(csUpdating);
-  EXPECT_EQ(s, (TComponentState{csUpdating, csLoading}));
-  EXPECT_EQ(s * TComponentState{csLoading}, TComponentState{csLoading});
-  EXPECT_TRUE((s - TComponentState{csLoading, csUpdating}).Empty());
-  EXPECT_FALSE(s.Contains(csDestroying));
-}
-
 // ---- collections
 
 class TNamedItem : public TCollectionItem {
@@ -250,15 +240,6 @@ TEST(Collection, AssignCopiesItemsUnderOneUpdate) {
   EXPECT_EQ(target.UpdateCount(), 0);
   TComponent notACollection(nullptr);
   EXPECT_THROW(target.Assign(&notACollection), EConvertError);
-}
-
-TEST(Collection, OwnedCollectionAnswersItsOwner) {
-  TComponent owner(nullptr);
-  TOwnedCollection c(&owner, TCollection::ItemClass<TNamedItem>());
-  EXPECT_EQ(c.Owner(), &owner);
-  c.Add();
-  c.Clear();
-  EXPECT_EQ(c.Count(), 0);
 }
 
 }  // namespace

@@ -116,17 +116,4 @@ TEST(Conversions, IntegerTextAndTrim) {
   EXPECT_EQ(Trim("   "), "");
 }
 
-TEST(Exceptions, FamilyCatchesAsThePlatformsDoes) {
-  EXPECT_THROW(throw EFCreateError("x"), EStreamError);
-  EXPECT_THROW(throw EReadError("x"), EFilerError);
-  EXPECT_THROW(throw EListError("x"), Exception);
-  EXPECT_THROW(Abort(), EAbort);
-  try {
-    throw EOSError("Access denied", 5);
-  } catch (const EOSError& e) {
-    EXPECT_EQ(e.ErrorCode, 5u);
-    EXPECT_EQ(e.Message, "Access denied");
-  }
-}
-
 }  // namespace
