@@ -5,18 +5,21 @@
 
 void TIniTextSections::Clear() {
   names_.clear();
+  upperNames_.clear();
   lines_.clear();
 }
 
 TStringList& TIniTextSections::AddSection(const std::string& name) {
   names_.push_back(name);
+  upperNames_.push_back(AnsiUpperCase(name));
   lines_.push_back(std::make_unique<TStringList>());
   return *lines_.back();
 }
 
 int TIniTextSections::IndexOf(const std::string& name) const {
-  for (size_t i = 0; i < names_.size(); ++i)
-    if (AnsiSameText(names_[i], name)) return static_cast<int>(i);
+  const std::string wanted = AnsiUpperCase(name);
+  for (size_t i = 0; i < upperNames_.size(); ++i)
+    if (upperNames_[i] == wanted) return static_cast<int>(i);
   return -1;
 }
 

@@ -20,6 +20,7 @@ class TIniTextSections {
 
  private:
   std::vector<std::string> names_;
+  std::vector<std::string> upperNames_;  // for the search without case
   std::vector<std::unique_ptr<TStringList>> lines_;
 };
 

@@ -64,10 +64,18 @@ TPixelBuffer To24Bit(TPixelBuffer&& image) {
   return out;
 }
 
-bool DecodeBitmap(const TImageBytes& bytes, TPixelBuffer& out) {
-  if (!bytes.Data || bytes.Size == 0) return false;
+// Takes the decoded picture out of what one loader may still decode; once
+// that is spent, no further picture is decoded at all.
+bool Spend(int64_t& budget, const TPixelBuffer& picture) {
+  budget -= static_cast<int64_t>(picture.SizeInBytes());
+  return budget >= 0;
+}
+
+bool DecodeBitmap(const TImageBytes& bytes, TPixelBuffer& out, int64_t& budget) {
+  if (!bytes.Data || bytes.Size == 0 || budget < 0) return false;
   TPixelBuffer decoded;
   if (!brsm::DecodeBmp(bytes.Data, bytes.Size, decoded, nullptr)) return false;
+  if (!Spend(budget, decoded)) return false;
   if (decoded.Width() <= 0 || decoded.Height() <= 0) return false;
   out = std::move(decoded);
   return true;
@@ -98,10 +106,12 @@ void SetIniLines(TMemIniFile& ini, const TStrings& lines) {
 
 // Width and height of a JPEG, decoding it whole: a picture that does not
 // decode is no picture.
-bool JpegSize(const TImageBytes& bytes, int& width, int& height, TPixelBuffer* pixels) {
-  if (!bytes.Data || bytes.Size == 0) return false;
+bool JpegSize(const TImageBytes& bytes, int& width, int& height, TPixelBuffer* pixels,
+              int64_t& budget) {
+  if (!bytes.Data || bytes.Size == 0 || budget < 0) return false;
   TPixelBuffer decoded;
   if (!brsm::DecodeJpeg(bytes.Data, bytes.Size, decoded, nullptr)) return false;
+  if (!Spend(budget, decoded)) return false;
   width = decoded.Width();
   height = decoded.Height();
   if (pixels) *pixels = std::move(decoded);
@@ -134,10 +144,11 @@ namespace {
 // An item in its own file: the bitmap is read, and the value's frame grid
 // is laid over it. False when the file is missing or no bitmap.
 bool LoadOwnBitmapItem(const TsSkinSource& source, const std::string& skinPath,
-                       TImageValue& value) {
+                       TImageValue& value, int64_t& budget) {
   TImageBytes bytes;
   TPixelBuffer bitmap;
-  if (!ReadNamedImage(source, skinPath, value.FileName, bytes) || !DecodeBitmap(bytes, bitmap))
+  if (!ReadNamedImage(source, skinPath, value.FileName, bytes) ||
+      !DecodeBitmap(bytes, bitmap, budget))
     return false;
   if (value.Item.ImgType != itisaTexture) bitmap = To24Bit(std::move(bitmap));
   PlaceOwnBitmap(value, bitmap.Width(), bitmap.Height());
@@ -149,6 +160,7 @@ bool LoadOwnBitmapItem(const TsSkinSource& source, const std::string& skinPath,
 
 void TsSkinContent::LoadSkinImages(const TsSkinSource& source) {
   FreeImageItems();
+  decodeBudget_ = MaxDecodedSkinBytes;
   MasterBitmap = std::make_shared<TPixelBuffer>();
   if (!source.Ini) {
     if (source.Stored) LoadStoredImages(*source.Stored);
@@ -161,7 +173,7 @@ void TsSkinContent::LoadSkinImages(const TsSkinSource& source) {
   TPixelBuffer master;
   if (ReadNamedImage(source, skinPath, ini.ReadString("GLOBALINFO", "MASTERBITMAP", ""),
                      masterBytes) &&
-      DecodeBitmap(masterBytes, master))
+      DecodeBitmap(masterBytes, master, decodeBudget_))
     *MasterBitmap = To24Bit(std::move(master));
 
   TStringList sections;
@@ -182,7 +194,7 @@ void TsSkinContent::LoadSkinImages(const TsSkinSource& source) {
           continue;
         case TImageValueKind::OwnFile:
         case TImageValueKind::PlainFile:
-          if (!LoadOwnBitmapItem(source, skinPath, value)) continue;
+          if (!LoadOwnBitmapItem(source, skinPath, value, decodeBudget_)) continue;
           break;
         default:
           break;
@@ -215,7 +227,7 @@ void TsSkinContent::LoadCommonImages(const TStrings& commonSections) {
         TImageBytes bytes;
         TPixelBuffer bitmap;
         if (!ReadFileImage(SkinFileName(SkinData.SkinPath, upper), bytes) ||
-            !DecodeBitmap(bytes, bitmap))
+            !DecodeBitmap(bytes, bitmap, decodeBudget_))
           continue;
         bitmap = To24Bit(std::move(bitmap));
         item.SourceRect = TRect{0, 0, bitmap.Width(), bitmap.Height()};
@@ -279,6 +291,7 @@ void TsSkinContent::LoadStoredImages(const TsStoredSkin& stored) {
 
 void TsSkinContent::LoadSkinPatterns(const TsSkinSource& source) {
   FreePatterns();
+  decodeBudget_ = MaxDecodedSkinBytes;
   if (!source.Ini) {
     if (source.Stored) LoadStoredPatterns(*source.Stored);
     return;
@@ -298,7 +311,7 @@ void TsSkinContent::LoadSkinPatterns(const TsSkinSource& source) {
       TPixelBuffer pixels;
       int width = 0, height = 0;
       if (!ReadNamedImage(source, SkinData.SkinPath, value, bytes) ||
-          !JpegSize(bytes, width, height, &pixels))
+          !JpegSize(bytes, width, height, &pixels, decodeBudget_))
         continue;
       if (static_cast<int64_t>(width) * height > kPatternThreshold) {
         auto picture = std::make_shared<TsJpegPicture>();
@@ -343,7 +356,7 @@ void TsSkinContent::LoadCommonPatterns(const TStrings& commonSections) {
       TImageBytes bytes;
       int width = 0, height = 0;
       if (!ReadFileImage(SkinFileName(SkinData.SkinPath, value), bytes) ||
-          !JpegSize(bytes, width, height, nullptr))
+          !JpegSize(bytes, width, height, nullptr, decodeBudget_))
         continue;
       auto picture = std::make_shared<TsJpegPicture>();
       picture->Data = std::move(bytes.Storage);
@@ -403,11 +416,12 @@ void TsSkinContent::LoadSkinGeneralData(const TsSkinSource& source) {
   SectionItems.reserve(static_cast<size_t>(sections.Count()));
   for (int s = 0; s < sections.Count(); ++s) {
     const std::string section = sections.Strings(s);
+    const std::vector<std::string> chain = ParentChain(ini, section);
     auto text = [&](const char* key, const char* def) {
-      return InheritedIniString(ini, section, key, def);
+      return InheritedIniString(ini, chain, key, def);
     };
     auto number = [&](const char* key, int def) {
-      return InheritedIniInteger(ini, section, key, def);
+      return InheritedIniInteger(ini, chain, key, def);
     };
     TsGeneralData g;
     g.SectionName = section;

@@ -3,6 +3,7 @@
 // for the master bitmap.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,11 @@ struct TsSkinSource {
   const TsStoredSkin* Stored = nullptr;
   const TStrings* CommonSections = nullptr;
 };
+
+// What the images of one skin may take once decoded (each of the image and
+// pattern loaders); pictures beyond it are skipped like missing files, so a
+// hostile skin cannot exhaust a 32-bit process.
+constexpr int64_t MaxDecodedSkinBytes = 128ll * 1024 * 1024;
 
 class TsSkinContent {
  public:
@@ -69,4 +75,6 @@ class TsSkinContent {
   void LoadStoredImages(const TsStoredSkin& stored);
   void LoadStoredPatterns(const TsStoredSkin& stored);
   void LoadStoredGeneralData(const TsStoredSkin& stored);
+
+  int64_t decodeBudget_ = MaxDecodedSkinBytes;
 };

@@ -10,7 +10,7 @@
 
 #include "platform/graphics/colors.h"
 #include "platform/graphics/pixel_buffer.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 #include "skin/core/gradient_data.h"
 
 class TsSkinContent;

@@ -8,7 +8,6 @@ class TDefaultSkinPlatform final : public TSkinPlatform {
  public:
   void ShowMessageBox(TSkinBoxKind, const std::string&) override {}
   void OsVersion(int& major, int& minor) override { major = 6; minor = 1; }
-  std::string ExecutableFolder() override { return std::string(); }
   int HScrollArrowWidth() override { return 17; }
   int CaptionFontHeight() override { return 0; }
 };

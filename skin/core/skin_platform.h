@@ -16,8 +16,6 @@ class TSkinPlatform {
   virtual void ShowMessageBox(TSkinBoxKind kind, const std::string& text) = 0;
   // Major and minor version of the running system.
   virtual void OsVersion(int& major, int& minor) = 0;
-  // Folder of the running executable with its trailing separator.
-  virtual std::string ExecutableFolder() = 0;
   // GetSystemMetrics(SM_CXHSCROLL).
   virtual int HScrollArrowWidth() = 0;
   // Height of the system caption font, 0 when unknown.

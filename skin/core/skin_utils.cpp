@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/rtl/files.h"
 #include "skin/core/skin_platform.h"
 
 namespace {
@@ -119,7 +120,7 @@ bool IsWinXPOrLater() {
   return major > 5 || (major == 5 && minor >= 1);
 }
 
-std::string ProgramFolder() { return SkinPlatform().ExecutableFolder(); }
+std::string ProgramFolder() { return ExtractFilePath(brsm::ExecutableFileName()); }
 
 int GetCaptionFontHeight() { return SkinPlatform().CaptionFontHeight(); }
 

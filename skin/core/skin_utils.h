@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 
 // Words are runs of characters between any of the separator characters.
 // Positions are 1-based; a word number below 1 finds nothing.

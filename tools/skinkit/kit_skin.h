@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/graphics/pixel_buffer.h"
-#include "skin/core/paint_geometry.h"
+#include "platform/graphics/geometry.h"
 #include "tools/skinkit/kit_archive.h"
 
 namespace brsm::kit {

@@ -490,3 +490,20 @@ TEST(SkinContent, StoredSkinsLoadFromDataOrFromTheirCollections) {
   EXPECT_FALSE(c.LoadFromStoredSkin(*broken, nullptr));
   EXPECT_EQ(broken->Data->Size(), 8);
 }
+
+// Many keys naming one big picture must not add up without end: what one
+// skin decodes is bounded, and pictures beyond the bound are skipped.
+TEST(SkinContent, DecodedPicturesAreBoundedPerSkin) {
+  RecordingPlatform platform;
+  KitSkin skin("Heavy");
+  TPixelBuffer big = SolidPicture(2048, 2048, KitColor(2, 2));  // 12 MiB decoded
+  skin.AddFile("Big.bmp", BmpBytes(big));
+  for (int i = 0; i < 12; ++i) skin.Set("EDIT", "MASK" + std::to_string(i), "!Big.BMP!3!1!0");
+  ScratchFolder dir("heavy");
+  ASSERT_TRUE(skin.WriteArchive(dir.Path()));
+  TsSkinContent c;
+  ASSERT_TRUE(c.LoadFromArchiveFile(dir.Path() + "Heavy.vlz", dir.Path(), nullptr));
+  const int64_t each = static_cast<int64_t>(big.SizeInBytes());
+  EXPECT_EQ(static_cast<int64_t>(c.MaskItems.size()), MaxDecodedSkinBytes / each);
+  EXPECT_LT(static_cast<int64_t>(c.MaskItems.size()), 12);
+}

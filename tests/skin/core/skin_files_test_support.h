@@ -30,13 +30,11 @@ class RecordingPlatform : public TSkinPlatform {
     major = Major;
     minor = Minor;
   }
-  std::string ExecutableFolder() override { return Folder; }
   int HScrollArrowWidth() override { return 21; }
   int CaptionFontHeight() override { return 13; }
 
   std::vector<Box> Boxes;
   int Major = 6, Minor = 1;
-  std::string Folder = "C:\\A\\B\\";
 };
 
 // A fresh folder under the system's temporary folder, removed afterwards.

@@ -51,3 +51,13 @@ TEST(InheritedIni, ChainsThatComeBackStop) {
   EXPECT_EQ(InheritedIniString(ini, "B", "X", "t"), "t");
   EXPECT_EQ(InheritedIniInteger(ini, "D", "COLOR", 8), 8);  // entering a loop from outside
 }
+
+TEST(InheritedIni, ParentChainIsMadeOnce) {
+  TMemIniFile ini;
+  SetText(ini, "[A]\r\nPARENTCLASS=B\r\n[B]\r\nPARENTCLASS=c\r\n[C]\r\nPARENTCLASS=a\r\nK=1\r\n"
+               "[E]\r\nPARENTCLASS=?\r\n[F]\r\nPARENTCLASS=\r\n");
+  EXPECT_EQ(ParentChain(ini, "A"), (std::vector<std::string>{"A", "B", "c"}));
+  EXPECT_EQ(ParentChain(ini, "E"), (std::vector<std::string>{"E"}));
+  EXPECT_EQ(ParentChain(ini, "F"), (std::vector<std::string>{"F"}));
+  EXPECT_EQ(InheritedIniInteger(ini, ParentChain(ini, "A"), "K", 0), 1);
+}

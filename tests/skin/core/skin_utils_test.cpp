@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/rtl/files.h"
 #include "skin/core/skin_constants.h"
 #include "tests/skin/core/skin_files_test_support.h"
 
@@ -75,7 +76,9 @@ TEST(SkinSystem, AsksThePlatform) {
   platform.Major = 10;
   platform.Minor = 0;
   EXPECT_TRUE(IsWinXPOrLater());
+  brsm::SetExecutableFileName("C:\\A\\B\\BRSM.exe");
   EXPECT_EQ(ProgramFolder(), "C:\\A\\B\\");
+  brsm::SetExecutableFileName("");
   EXPECT_EQ(GetCaptionFontHeight(), 13);
   ShowWarningBox("careful");
   ShowErrorBox("broken");

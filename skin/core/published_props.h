@@ -1,0 +1,40 @@
+// Properties of foreign controls found by name. Adapters reach grids and
+// trees of other libraries only this way, and a missing property is simply
+// skipped; a class makes its properties known by registering them here.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/rtl/classes.h"
+
+struct TPublishedProp {
+  // Ordinal properties (integers, colours, enumerations, sets as bits).
+  std::function<int(TObject*)> GetOrd;
+  std::function<void(TObject*, int)> SetOrd;
+  // Object properties (fonts, sub-objects).
+  std::function<TObject*(TObject*)> GetObject;
+  // Set properties: the element names, bit i for element i (at most 32).
+  std::vector<std::string> SetElements;
+};
+
+// Registers (or replaces) a property of the class named className
+// (ClassName() of the objects, compared exactly).
+void RegisterPublishedProp(const std::string& className, const std::string& propName,
+                           TPublishedProp prop);
+// Drops every registration (tests).
+void ClearPublishedProps();
+
+// Property names are compared without case, as the platform's type
+// information compares them.
+bool HasPublishedProp(TObject* object, const std::string& propName);
+TObject* GetObjectPropByName(TObject* object, const std::string& propName);  // null when absent
+int GetOrdPropByName(TObject* object, const std::string& propName);          // -1 when absent
+void SetOrdPropByName(TObject* object, const std::string& propName, int value);  // nothing when absent
+// Whether the set property holds the element (element names compared
+// without case); false when either is unknown.
+bool SetPropHasElement(TObject* object, const std::string& propName, const std::string& element);
+// Adds or removes one element of a set property; nothing when unknown.
+void ChangeSetElement(TObject* object, const std::string& propName, const std::string& element,
+                      bool include);
