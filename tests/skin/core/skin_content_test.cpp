@@ -507,3 +507,22 @@ TEST(SkinContent, DecodedPicturesAreBoundedPerSkin) {
   EXPECT_EQ(static_cast<int64_t>(c.MaskItems.size()), MaxDecodedSkinBytes / each);
   EXPECT_LT(static_cast<int64_t>(c.MaskItems.size()), 12);
 }
+
+TEST(SkinContent, AFolderPackedByTheKitLoadsLikeTheFolder) {
+  const KitSkin marl = MakeMarlSkin();
+  ScratchFolder dir("packfolder");
+  ASSERT_TRUE(marl.WriteFolder(dir.Path()));
+  std::vector<uint8_t> archive;
+  ASSERT_TRUE(PackFolder(dir.Path() + "Marl", archive));
+  ASSERT_TRUE(WriteBytes(dir.Path() + "Repacked.vlz", archive));
+  std::vector<uint8_t> none;
+  EXPECT_FALSE(PackFolder(dir.Path(), none));  // no Options.dat there
+
+  TsSkinContent folder, packed;
+  ASSERT_TRUE(folder.LoadFromFolder(dir.Path() + "Marl\\", nullptr));
+  ASSERT_TRUE(packed.LoadFromArchiveFile(dir.Path() + "Repacked.vlz", dir.Path(), nullptr));
+  ASSERT_EQ(folder.MaskItems.size(), packed.MaskItems.size());
+  for (size_t i = 0; i < folder.MaskItems.size(); ++i)
+    ExpectSameItem(folder.MaskItems[i], packed.MaskItems[i]);
+  EXPECT_EQ(folder.PatternItems.size(), packed.PatternItems.size());
+}

@@ -10,6 +10,7 @@
 #include "skin/core/skin_constants.h"
 #include "skin/core/skin_platform.h"
 #include "skin/core/skin_utils.h"
+#include "tests/support/screenshot.h"
 
 namespace {
 
@@ -18,8 +19,9 @@ struct BoxSeen {
   std::wstring Text;
 };
 
-// Waits for the thread's message box, reads it and presses OK.
-BoxSeen CloseNextBox(const wchar_t* caption) {
+// Waits for the thread's message box, reads it, saves a screenshot and
+// presses OK.
+BoxSeen CloseNextBox(const wchar_t* caption, const char* shot) {
   BoxSeen seen;
   for (int i = 0; i < 200; ++i) {
     HWND box = FindWindowW(L"#32770", caption);
@@ -32,6 +34,8 @@ BoxSeen CloseNextBox(const wchar_t* caption) {
         GetWindowTextW(label, buf, 256);
         seen.Text = buf;
       }
+      Sleep(200);  // let it paint
+      brsm::test::SaveScreenshot(shot);
       PostMessageW(box, WM_COMMAND, IDOK, 0);
       return seen;
     }
@@ -57,13 +61,13 @@ TEST(WindowsSkinPlatform, AnswersFromTheSystem) {
 TEST(WindowsSkinPlatform, WarningAndErrorBoxesShowTheText) {
   UseWindowsSkinPlatform();
   BoxSeen warning, error;
-  std::thread closer([&] { warning = CloseNextBox(L"Warning"); });
+  std::thread closer([&] { warning = CloseNextBox(L"Warning", "skin_warning_box"); });
   ShowWarningBox("Loaded data is not packed Vellum file");
   closer.join();
   EXPECT_EQ(warning.Caption, L"Warning");
   EXPECT_EQ(warning.Text, L"Loaded data is not packed Vellum file");
 
-  std::thread closer2([&] { error = CloseNextBox(L"Error"); });
+  std::thread closer2([&] { error = CloseNextBox(L"Error", "skin_error_box"); });
   ShowErrorBox("\xCE\xF8\xE8\xE1\xEA\xE0");  // 1251 text reaches the box as Unicode
   closer2.join();
   EXPECT_EQ(error.Caption, L"Error");
