@@ -4,7 +4,9 @@
 #if __has_include("platform/forms/hintwnd.h")
 #include "platform/forms/hintwnd.h"
 #else
+// Until the hint window unit is there: no hint window class.
 class THintWindow : public TCustomControl {};
+THintWindowClass HintWindowClass = nullptr;
 #endif
 
 THintWindow* TApplication::HintWindow() {
