@@ -16,10 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ParseIniSections(lines, sections);
   TMemIniFile ini;
   ini.SetStrings(&lines);
-  // Ask for every key that some line names, in every section.
-  for (int s = 0; s < sections.Count() && s < 64; ++s) {
+  // Ask for every key that some line names, in the first sections (the
+  // INI reads are slow under the sanitizers; more finds no new code).
+  for (int s = 0; s < sections.Count() && s < 16; ++s) {
     const TStringList& body = sections.Lines(s);
-    for (int i = 0; i < body.Count() && i < 64; ++i) {
+    for (int i = 0; i < body.Count() && i < 16; ++i) {
       const std::string key = body.Names(i);
       ReadIniTextString(sections, sections.Name(s), "?", key);
       ReadIniTextInteger(sections, sections.Name(s), -1, key);

@@ -5,7 +5,12 @@
 const TCacheInfo EmptyCacheInfo{};
 
 int CachedHScrollArrowWidth() {
-  static const int width = SkinPlatform().HScrollArrowWidth();
+  static int width = 0;
+  static int askedOf = -1;
+  if (askedOf != SkinPlatformGeneration()) {
+    width = SkinPlatform().HScrollArrowWidth();
+    askedOf = SkinPlatformGeneration();
+  }
   return width;
 }
 

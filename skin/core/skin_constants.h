@@ -14,7 +14,8 @@ constexpr int SkinTransparentColor = 0xFF00FF;
 // What painters receive when a control has no parent background.
 extern const TCacheInfo EmptyCacheInfo;
 
-// The system's horizontal scroll-bar arrow width, asked of the platform once.
+// The system's horizontal scroll-bar arrow width, asked once of each
+// platform installed (the Windows answers are installed at start-up).
 int CachedHScrollArrowWidth();
 
 // The 13 ThirdParty lists, by the manager's list index.

@@ -14,6 +14,7 @@ class TDefaultSkinPlatform final : public TSkinPlatform {
 
 TDefaultSkinPlatform defaultPlatform;
 TSkinPlatform* current = &defaultPlatform;
+int generation = 0;
 
 }  // namespace
 
@@ -21,4 +22,7 @@ TSkinPlatform& SkinPlatform() { return *current; }
 
 void SetSkinPlatform(TSkinPlatform* platform) {
   current = platform ? platform : &defaultPlatform;
+  ++generation;
 }
+
+int SkinPlatformGeneration() { return generation; }

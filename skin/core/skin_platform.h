@@ -26,6 +26,9 @@ class TSkinPlatform {
 TSkinPlatform& SkinPlatform();
 // Installs another platform (not owned); nullptr restores the default.
 void SetSkinPlatform(TSkinPlatform* platform);
+// Counts the installations, so that values asked once can be asked again
+// of a newly installed platform.
+int SkinPlatformGeneration();
 
 // Windows build only: installs the Win32 answers.
 void UseWindowsSkinPlatform();

@@ -51,6 +51,7 @@ TEST(WindowsSkinPlatform, AnswersFromTheSystem) {
   EXPECT_TRUE(IsWinXPOrLater());
   EXPECT_EQ(SkinPlatform().HScrollArrowWidth(), GetSystemMetrics(SM_CXHSCROLL));
   EXPECT_GT(SkinPlatform().HScrollArrowWidth(), 0);
+  EXPECT_EQ(CachedHScrollArrowWidth(), GetSystemMetrics(SM_CXHSCROLL));
   EXPECT_NE(GetCaptionFontHeight(), 0);
   const std::string folder = ProgramFolder();
   ASSERT_FALSE(folder.empty());

@@ -80,6 +80,7 @@ TEST(SkinSystem, AsksThePlatform) {
   EXPECT_EQ(ProgramFolder(), "C:\\A\\B\\");
   brsm::SetExecutableFileName("");
   EXPECT_EQ(GetCaptionFontHeight(), 13);
+  EXPECT_EQ(CachedHScrollArrowWidth(), 21);  // asked of the platform now installed
   ShowWarningBox("careful");
   ShowErrorBox("broken");
   ASSERT_EQ(platform.Boxes.size(), 2u);
