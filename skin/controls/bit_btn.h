@@ -1,0 +1,19 @@
+// The skinned bit-map button: the platform's TBitBtn with its skin record
+// (section "BUTTON" in the programs' layouts).
+#pragma once
+
+#include <memory>
+
+#include "platform/forms/buttons.h"
+#include "skin/controls/common_data.h"
+
+class TsBitBtn : public TBitBtn {
+ public:
+  explicit TsBitBtn(TComponent* owner);
+  ~TsBitBtn() override;
+
+  TsCommonData* SkinData() const { return skinData_.get(); }
+
+ private:
+  std::unique_ptr<TsCommonData> skinData_;
+};

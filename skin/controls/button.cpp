@@ -1,0 +1,10 @@
+#include "skin/controls/button.h"
+
+namespace {
+constexpr int kButtonKind = 93;
+}
+
+TsButton::TsButton(TComponent* owner)
+    : TButton(owner), skinData_(std::make_unique<TsCommonData>(this, kButtonKind)) {}
+
+TsButton::~TsButton() = default;

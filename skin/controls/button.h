@@ -1,0 +1,18 @@
+// The skinned push button: the platform's TButton with its skin record.
+#pragma once
+
+#include <memory>
+
+#include "platform/forms/stdctrls.h"
+#include "skin/controls/common_data.h"
+
+class TsButton : public TButton {
+ public:
+  explicit TsButton(TComponent* owner);
+  ~TsButton() override;
+
+  TsCommonData* SkinData() const { return skinData_.get(); }
+
+ private:
+  std::unique_ptr<TsCommonData> skinData_;
+};

@@ -1,0 +1,14 @@
+#include "skin/controls/combo_box_ex.h"
+
+namespace {
+constexpr int kListControlKind = 1;
+}
+
+TsComboBoxEx::TsComboBoxEx(TComponent* owner)
+    : TComboBox(owner),
+      skinData_(std::make_unique<TsCommonData>(this, kListControlKind)),
+      boundLabel_(std::make_unique<TsBoundLabel>(skinData_.get())) {
+  SetStyle(csDropDown);
+}
+
+TsComboBoxEx::~TsComboBoxEx() = default;

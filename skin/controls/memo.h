@@ -1,0 +1,21 @@
+// The skinned memo: the platform's TMemo with its skin record (section
+// "EDIT" unless a layout names another) and a bound label.
+#pragma once
+
+#include <memory>
+
+#include "platform/forms/stdctrls.h"
+#include "skin/controls/common_data.h"
+
+class TsMemo : public TMemo {
+ public:
+  explicit TsMemo(TComponent* owner);
+  ~TsMemo() override;
+
+  TsCommonData* SkinData() const { return skinData_.get(); }
+  TsBoundLabel* BoundLabel() const { return boundLabel_.get(); }
+
+ private:
+  std::unique_ptr<TsCommonData> skinData_;
+  std::unique_ptr<TsBoundLabel> boundLabel_;
+};

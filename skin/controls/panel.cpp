@@ -1,0 +1,10 @@
+#include "skin/controls/panel.h"
+
+namespace {
+constexpr int kPanelKind = 51;
+}
+
+TsPanel::TsPanel(TComponent* owner)
+    : TPanel(owner), skinData_(std::make_unique<TsCommonData>(this, kPanelKind)) {}
+
+TsPanel::~TsPanel() = default;

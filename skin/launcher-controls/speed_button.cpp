@@ -1,0 +1,10 @@
+#include "skin/launcher-controls/speed_button.h"
+
+namespace {
+constexpr int kSpeedButtonKind = 92;
+}
+
+TsSpeedButton::TsSpeedButton(TComponent* owner)
+    : TSpeedButton(owner), skinData_(std::make_unique<TsCommonData>(this, kSpeedButtonKind)) {}
+
+TsSpeedButton::~TsSpeedButton() = default;
