@@ -1,0 +1,24 @@
+// BRSM: the weapon script generator.
+#include <windows.h>
+
+#include "generator/project_info.h"
+#include "generator/unit1.h"
+#include "generator/unit2.h"
+#include "generator/unit3.h"
+#include "generator/unit4.h"
+#include "platform/forms/forms.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  try {
+    Application->Initialize();
+    Application->SetTitle(brsm::kProductName);
+    Application->CreateForm(Form1);
+    Application->CreateForm(Form2);
+    Application->CreateForm(Form3);
+    Application->CreateForm(Form4);
+    Application->Run();
+  } catch (...) {
+    Application->HandleException(nullptr);
+  }
+  return 0;
+}
