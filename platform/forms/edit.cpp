@@ -51,6 +51,7 @@ void TCustomEdit::CreateWnd() {
   }
   creating_ = false;
   HWND wnd = HandleIfAllocated();
+  lastText_ = Text();
   // 0 lifts the system's default limit (32767 characters) to its maximum.
   SendMessageW(wnd, EM_LIMITTEXT, static_cast<WPARAM>(std::max(maxLength_, 0)), 0);
   if (passwordChar_)
@@ -207,8 +208,14 @@ void TCustomEdit::Change() {
 void TCustomEdit::Dispatch(TMessage& m) {
   switch (m.Msg) {
     case CN_COMMAND:
-      // The window's own text setting while it is made is no change.
-      if (HIWORD(m.WParam) == EN_CHANGE && !creating_) Change();
+      // The window's own text setting while it is made is no change, nor
+      // is a keystroke the text limit refused (some systems notify it).
+      if (HIWORD(m.WParam) == EN_CHANGE && !creating_) {
+        std::string now = Text();
+        if (now == lastText_) return;
+        lastText_ = std::move(now);
+        Change();
+      }
       return;
     case WM_CHAR:
       // The system edit has no Ctrl+A of its own; copy, paste, cut and undo

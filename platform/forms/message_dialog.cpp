@@ -72,6 +72,9 @@ TModalResult TMessageForm::ButtonModalResult(TMsgDlgBtn button) {
 TMessageForm::TMessageForm(TComponent* owner, const std::string& message, TMsgDlgType type,
                            TMsgDlgButtons buttons)
     : TForm(owner) {
+  // Built as a stored layout is, so the default button can be made the
+  // active control before the form is shown.
+  brsm::LayoutReader layout(this);
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
   TakeMessageFont(Font());
@@ -107,14 +110,14 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& message, TMsgDl
     const int contentHeight = std::max(text.Height(), iconId ? kIconSize : 0);
 
     if (iconId) {
-      icon_ = new TImage(this);
+      icon_ = layout.Read(new TImage(this));
       icon_->SetName("Image");
       icon_->SetParent(this);
       icon_->SetBounds(kMargin, kMargin, kIconSize, kIconSize);
       // A copy: the shared system icon must not be destroyed with the form.
       icon_->Picture()->Icon()->SetHandle(CopyIcon(LoadIconW(nullptr, iconId)));
     }
-    message_ = new TLabel(this);
+    message_ = layout.Read(new TLabel(this));
     message_->SetName("Message");
     message_->SetParent(this);
     message_->SetShowAccelChar(false);
@@ -146,7 +149,7 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& message, TMsgDl
     for (int b = mbYes; b <= mbHelp; ++b) {
       const auto kind = static_cast<TMsgDlgBtn>(b);
       if (!buttons.Contains(kind)) continue;
-      auto* button = new TButton(this);
+      auto* button = layout.Read(new TButton(this));
       button->SetName(ButtonName(kind));
       button->SetParent(this);
       button->SetCaption(ButtonCaption(kind));
@@ -162,6 +165,7 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& message, TMsgDl
     }
     SetClientSize(contentWidth + 2 * kMargin, buttonTop + kButtonHeight + kMargin);
   }
+  layout.Finish();
 }
 
 TMessageForm* CreateMessageDialog(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons) {

@@ -103,6 +103,7 @@ class TCustomEdit : public TWinControl {
   char passwordChar_ = 0;
   bool readOnly_ = false;
   bool creating_ = false;
+  std::string lastText_;  // the text OnChange last reported
   // Selection kept while the window is made again.
   int savedSelStart_ = 0, savedSelLength_ = 0;
   bool savedModified_ = false;
