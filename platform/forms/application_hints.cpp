@@ -1,13 +1,7 @@
 // The application's side of hints: the settings, the hint window made from
 // HintWindowClass, and the calls into the hint machinery.
 #include "platform/forms/forms.h"
-#if __has_include("platform/forms/hintwnd.h")
 #include "platform/forms/hintwnd.h"
-#else
-// Until the hint window unit is there: no hint window class.
-class THintWindow : public TCustomControl {};
-THintWindowClass HintWindowClass = nullptr;
-#endif
 
 THintWindow* TApplication::HintWindow() {
   if (hintWindow_ && hintWindowMadeBy_ != HintWindowClass) {

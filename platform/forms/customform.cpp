@@ -241,6 +241,9 @@ void TCustomForm::DestroyWindowHandle() {
       if (!HandleAllocated()) return;
     }
   }
+  // The window would destroy the menu with it; the HMENUs belong to the
+  // menu component, which gives them to the next window.
+  if (HandleAllocated() && menu_) ::SetMenu(HandleIfAllocated(), nullptr);
   TWinControl::DestroyWindowHandle();
   clientHandle_ = nullptr;
 }
