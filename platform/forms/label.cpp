@@ -124,6 +124,8 @@ void TCustomLabel::AdjustBounds() {
   if (!autoSize_ || adjusting_ || ComponentState().Contains(csLoading)) return;
   adjusting_ = true;
   TCanvas* canvas = Canvas();
+  // Measured on a screen DC: the label may have no parent window yet.
+  if (auto* own = dynamic_cast<TControlCanvas*>(canvas)) own->FreeHandle();
   HDC screen = GetDC(nullptr);
   canvas->SetHandle(screen);
   TRect rect = ClientRect();

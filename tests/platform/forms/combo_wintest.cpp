@@ -103,6 +103,7 @@ TEST_F(Combos, OpenListShowsDropDownCountRows) {
   for (int i = 0; i < 20; ++i) combo->Items()->Add("item " + std::to_string(i));
   combo->SetDropDownCount(5);
   form->Show();
+  const int closedHeight = combo->Height();
   combo->SetDroppedDown(true);
   Pump();
   COMBOBOXINFO info{};
@@ -112,6 +113,8 @@ TEST_F(Combos, OpenListShowsDropDownCountRows) {
   GetWindowRect(info.hwndList, &list);
   const int rows = (list.bottom - list.top) / combo->ItemHeight();
   EXPECT_EQ(rows, 5);
+  // Making room for the list does not change the control's own height.
+  EXPECT_EQ(combo->Height(), closedHeight);
   combo->SetDroppedDown(false);
   // Fewer items than DropDownCount: as many rows as items.
   while (combo->Items()->Count() > 2) combo->Items()->Delete(0);
