@@ -477,6 +477,8 @@ bool TsCommonData::DispatchSkinCommand(TsCmdMessage& m, TsCommonData* sd) {
   }
 }
 
+bool IsFromDefaultManager(intptr_t lParam) { return DefaultManager && lParam == AsLParam(DefaultManager); }
+
 // -- Messages of every skinned control ------------------------------------------------------------------
 
 bool CommonControlMessage(TsCmdMessage& m, TsCommonData* sd) {

@@ -135,6 +135,9 @@ class TsCommonData : public TPersistent {
   bool customColor_ = false;
 };
 
+// The sender of a skin-change command is the default manager.
+bool IsFromDefaultManager(intptr_t lParam);
+
 // Every message of a skinned control passes here first; true when the
 // control must not handle it itself. A nil record handles nothing.
 bool CommonControlMessage(TsCmdMessage& message, TsCommonData* record);
