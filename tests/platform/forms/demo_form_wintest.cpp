@@ -22,6 +22,7 @@ class TDemoPanel : public TCustomControl {
  protected:
   void Paint() override {
     TCanvas* c = Canvas();
+    c->Brush()->SetStyle(bsSolid);
     c->Brush()->SetColor(RGBColor(40, 60, 110));
     c->FillRect(Rect(0, 0, Width(), Height()));
     c->Pen()->SetColor(clWhite);
@@ -103,6 +104,24 @@ TEST(DemoForm, PaintsItsControlsWhereTheModelPutsThem) {
   EXPECT_EQ(ScreenPixel(panel, 332, 20), RGB(255, 0, 255));  // windowless child of the panel
   EXPECT_EQ(ScreenPixel(form.get(), 300, 100), static_cast<COLORREF>(ColorToRGB(clBtnFace)));
   EXPECT_TRUE(brsm::test::SaveScreenshot("forms_demo"));
+
+  // PaintTo draws the same into any DC, children included, without the screen.
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 260);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  RECT all{0, 0, 400, 260};
+  FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  form->PaintTo(memory, 5, 7);
+  EXPECT_EQ(GetPixel(memory, 5 + 300, 7 + 200), RGB(40, 60, 110));
+  EXPECT_EQ(GetPixel(memory, 5 + 12 + 48 * 2 + 20, 7 + 90), RGB(0, 0, 255));
+  EXPECT_EQ(GetPixel(memory, 5 + 332, 7 + 200), RGB(255, 0, 255));
+  EXPECT_EQ(GetPixel(memory, 2, 2), RGB(255, 255, 255));  // outside: untouched
+  EXPECT_FALSE(form->ControlState().Contains(csPaintCopy));
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
 }
 
 }  // namespace

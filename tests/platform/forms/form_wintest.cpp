@@ -163,6 +163,66 @@ TEST(Form, ReleaseFreesTheFormAfterItsOwnHandler) {
   delete watcher;
 }
 
+TEST(Form, ShowingIsKeptByTheLibraryNotReadFromTheWindow) {
+  auto form = std::make_unique<TDemoForm>(nullptr);
+  auto* edit = new brsm::test::TTestEdit(form.get());
+  edit->SetParent(form.get());
+  std::vector<UINT> seen;
+  const TWndMethod saved = edit->WindowProc;
+  edit->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CM_VISIBLECHANGED || m.Msg == CM_SHOWINGCHANGED) seen.push_back(m.Msg);
+    saved(m);
+  };
+  form->Show();
+  EXPECT_TRUE(edit->Showing());
+  EXPECT_EQ(seen, (std::vector<UINT>{CM_SHOWINGCHANGED}));
+  // Redraw switched off takes WS_VISIBLE away; the library still knows better.
+  SendMessageW(form->Handle(), WM_SETREDRAW, FALSE, 0);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(form->Showing());
+  EXPECT_TRUE(edit->Showing());
+  SendMessageW(form->Handle(), WM_SETREDRAW, TRUE, 0);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+
+  seen.clear();
+  edit->SetVisible(false);
+  EXPECT_EQ(seen, (std::vector<UINT>{CM_VISIBLECHANGED, CM_SHOWINGCHANGED}));
+  EXPECT_FALSE(edit->Showing());
+  EXPECT_FALSE(IsWindowVisible(edit->Handle()));
+  // A handler in the chain that swallows CM_SHOWINGCHANGED keeps the window
+  // as it is: the default handling is what shows it.
+  edit->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CM_SHOWINGCHANGED) return;
+    saved(m);
+  };
+  edit->SetVisible(true);
+  EXPECT_TRUE(edit->Showing());
+  EXPECT_FALSE(IsWindowVisible(edit->Handle()));
+  edit->WindowProc = saved;
+}
+
+int countedDestructions = 0;
+class TCounted : public TComponent {
+ public:
+  using TComponent::TComponent;
+  ~TCounted() override { ++countedDestructions; }
+};
+
+TEST(Form, DeferredDeletionSkipsObjectsFreedMeanwhile) {
+  countedDestructions = 0;
+  auto* first = new TCounted(nullptr);
+  auto* second = new TCounted(nullptr);
+  Application->DeferDelete(first);
+  Application->DeferDelete(second);
+  Application->DeferDelete(second);  // asked twice, freed once
+  delete first;                      // freed by someone else before the loop ran
+  EXPECT_EQ(countedDestructions, 1);
+  brsm::test::Pump(50);
+  EXPECT_EQ(countedDestructions, 2);
+  brsm::test::Pump(50);
+  EXPECT_EQ(countedDestructions, 2);
+}
+
 // The layout of a form: components made and set while loading, then told.
 std::vector<std::string> layoutLog;
 

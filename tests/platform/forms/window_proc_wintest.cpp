@@ -179,6 +179,21 @@ TEST_F(WindowProcChain, ChildNotificationsAreReflectedToTheChildControl) {
   EXPECT_EQ(button->LastCode, BN_CLICKED);
 }
 
+TEST_F(WindowProcChain, ColourQueriesOfAChildAreAnsweredByTheChild) {
+  auto* edit = new brsm::test::TTestEdit(form);
+  edit->SetParent(form);
+  edit->SetColor(RGBColor(10, 20, 30));
+  edit->Font()->SetColor(RGBColor(200, 100, 50));
+  form->Show();
+  HDC dc = GetDC(edit->Handle());
+  const LRESULT brush = SendMessageW(form->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                     reinterpret_cast<LPARAM>(edit->Handle()));
+  EXPECT_EQ(brush, reinterpret_cast<LRESULT>(edit->Brush()->Handle()));
+  EXPECT_EQ(GetTextColor(dc), RGB(200, 100, 50));
+  EXPECT_EQ(GetBkColor(dc), RGB(10, 20, 30));
+  ReleaseDC(edit->Handle(), dc);
+}
+
 TEST_F(WindowProcChain, WindowClassesAreNamedAfterTheClasses) {
   auto* edit = new brsm::test::TTestEdit(form);
   edit->SetParent(form);
