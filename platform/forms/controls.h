@@ -289,7 +289,7 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-  // Window text change as the handle saw it (windowed controls override).
+  // Stores the bounds (a windowed control with a window moves it instead).
   virtual void SetBoundsCore(int left, int top, int width, int height);
   // The inherited handling of the standard messages; Dispatch calls these.
   void WMMouseButton(TMessage& m, TMouseButton button, bool down, bool dbl);
@@ -415,7 +415,6 @@ class TWinControl : public TControl {
   TRect ClientRect() const override;
   TPoint ClientOrigin() const override;
   void SetClientSize(int width, int height) override;
-  void SetEnabled(bool v) override;
   void SetParent(TWinControl* parent) override;
 
   void WndProc(TMessage& message) override;

@@ -349,7 +349,6 @@ class TApplication : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  friend LRESULT CALLBACK ControlWindowProcedure(HWND, UINT, WPARAM, LPARAM);
   friend class TCustomForm;
   bool ProcessMessage(MSG& msg);
   bool IsKeyMsg(MSG& msg);

@@ -17,7 +17,9 @@ TWinControl::TWinControl(TComponent* owner)
 
 TWinControl::~TWinControl() {
   Destroying();
-  if (Parent()) RemoveFocus(true);
+  // Leave the parent while this is still a windowed control (the parent
+  // keeps windowed children in its tab list too).
+  if (Parent()) Parent()->RemoveControl(this);
   DestroyContents();
 }
 
@@ -298,10 +300,12 @@ void TWinControl::RemoveControl(TControl* control) {
   if (auto* w = dynamic_cast<TWinControl*>(control)) {
     w->RemoveFocus(true);
     w->DestroyHandle();
-    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
   } else if (handle_) {
     control->Invalidate();
   }
+  tabList_.erase(std::remove_if(tabList_.begin(), tabList_.end(),
+                                [control](TWinControl* w) { return static_cast<TControl*>(w) == control; }),
+                 tabList_.end());
   if (MouseControl() == control) brsm::SetMouseControl(nullptr);
   controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
   control->parent_ = nullptr;
@@ -401,8 +405,6 @@ void TWinControl::CMVisibleChangedWin(TMessage& m) {
   if (!Visible() && Parent()) RemoveFocus(false);
   UpdateControlState();
 }
-
-void TWinControl::SetEnabled(bool v) { TControl::SetEnabled(v); }
 
 void TWinControl::CMEnabledChangedWin(TMessage& m) {
   if (!Enabled() && Parent()) RemoveFocus(false);

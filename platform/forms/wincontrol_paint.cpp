@@ -124,7 +124,7 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
 }
 
 void TWinControl::WMEraseBkgnd(TMessage& m) {
-  if (doubleBuffered_ && m.WParam != m.LParam && !ControlState().Contains(csPaintCopy)) {
+  if (doubleBuffered_ && m.WParam != static_cast<WPARAM>(m.LParam) && !ControlState().Contains(csPaintCopy)) {
     // The double-buffered paint erases into its bitmap.
     m.Result = 1;
     return;

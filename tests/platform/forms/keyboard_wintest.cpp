@@ -125,6 +125,18 @@ TEST_F(Keyboard, CharactersGoToTheEditAndAcceleratorsToTheOthers) {
   EXPECT_EQ(probe->DialogChars, (std::vector<char>{'g'}));
 }
 
+TEST_F(Keyboard, AFreedControlLeavesTheTabOrder) {
+  EXPECT_EQ(Focused(), edits[3]);
+  delete edits[3];  // the focused one
+  edits[3] = nullptr;
+  EXPECT_EQ(form->ActiveControl(), nullptr);
+  edits[0]->SetFocus();
+  Key(VK_TAB);
+  EXPECT_EQ(Focused(), edits[1]);
+  Key(VK_TAB);
+  EXPECT_EQ(Focused(), edits[0]);
+}
+
 TEST_F(Keyboard, SetFocusAndActiveControlAgree) {
   edits[1]->SetFocus();
   EXPECT_EQ(Focused(), edits[1]);
