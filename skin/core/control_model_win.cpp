@@ -102,15 +102,6 @@ class WindowsModel : public TsControlModel {
 
 }  // namespace
 
-TMessage ToMessage(const TsCmdMessage& m) {
-  TMessage tm;
-  tm.Msg = m.Msg;
-  tm.WParam = m.WParam;
-  tm.LParam = m.LParam;
-  tm.Result = m.Result;
-  return tm;
-}
-
 void CopyAnswers(const TMessage& from, TsCmdMessage& to) {
   to.LParam = from.LParam;
   to.Result = from.Result;

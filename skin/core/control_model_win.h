@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/forms/controls.h"
+#include "skin/core/broadcast_win.h"
 #include "skin/core/control_model.h"
 
 class TsControlModel;
@@ -30,6 +31,5 @@ TsProviderLink* ProviderLink();
 // UseWindowsControlModel).
 TsControlModel& WindowsControlModel();
 
-// A command record as a window message record and back.
-TMessage ToMessage(const TsCmdMessage& m);
+// The answers of a window message record back into a command record.
 void CopyAnswers(const TMessage& from, TsCmdMessage& to);
