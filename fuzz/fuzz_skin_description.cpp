@@ -44,6 +44,7 @@ const TvxSkinConvertor& MarlImages() {
       r->ImageItems.push_back(std::move(item));
     }
     r->LastItemIndex = static_cast<int>(r->ImageItems.size()) - 1;
+    r->IndexNames();
     return r;
   }();
   return *reader;

@@ -79,17 +79,23 @@ void TvxSkinConvertor::FreeSource() {
 }
 
 void TvxSkinConvertor::Clear() {
+  byName_.clear();
   while (!ImageItems.empty()) ImageItems.pop_back();
   Options.reset();
   FreeSource();
   LastItemIndex = -1;
 }
 
+void TvxSkinConvertor::IndexNames() {
+  byName_.clear();
+  for (size_t i = 0; i < ImageItems.size(); ++i)
+    byName_.emplace(AnsiUpperCase(ImageItems[i].Name), i);
+}
+
 const TvxImageItem* TvxSkinConvertor::FindImage(const std::string& name) const {
-  const std::string wanted = AnsiUpperCase(name);
-  for (const TvxImageItem& item : ImageItems)
-    if (AnsiUpperCase(item.Name) == wanted) return &item;
-  return nullptr;
+  const auto it = byName_.find(AnsiUpperCase(name));
+  if (it == byName_.end() || it->second >= ImageItems.size()) return nullptr;
+  return &ImageItems[it->second];
 }
 
 void TvxSkinConvertor::ReadMembers() {
@@ -127,6 +133,7 @@ void TvxSkinConvertor::ReadMembers() {
     }
   }
   LastItemIndex = static_cast<int>(ImageItems.size()) - 1;
+  IndexNames();
 }
 
 bool TvxSkinConvertor::Unpack() {
@@ -145,6 +152,7 @@ bool TvxSkinConvertor::Unpack() {
     // wrong magic; the source stays where its owner put it.
   } catch (const std::bad_alloc&) {
   }
+  byName_.clear();
   while (!ImageItems.empty()) ImageItems.pop_back();
   Options.reset();
   LastItemIndex = -1;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/rtl/classes.h"
@@ -46,13 +47,17 @@ class TvxSkinConvertor : public TPersistent {
   // Frees the items, the description and an owned source.
   void Clear();
 
-  // The image member named `name`, compared without case (1251); null when
-  // there is none.
+  // The first image member named `name`, compared without case (1251);
+  // null when there is none. Items added by hand are found after
+  // IndexNames().
   const TvxImageItem* FindImage(const std::string& name) const;
+  void IndexNames();
 
  private:
   void ReadMembers();
   std::unique_ptr<TMemoryStream> ownedSource_;
+  // Upper-cased member name to the first item of that name.
+  std::unordered_map<std::string, size_t> byName_;
 };
 
 // Nothing when the file does not exist (reader untouched). Otherwise clears
