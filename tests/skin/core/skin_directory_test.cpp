@@ -9,52 +9,40 @@
 
 namespace {
 
-TEST(SkinDirectory, RelativeNamesAreTakenAgainstTheProgramFolder) {
-  const std::string program = "C:\\A\\B\\";
-  EXPECT_EQ(ResolveSkinDirectory("..\\Skins", program), "C:\\A\\Skins");
-  EXPECT_EQ(ResolveSkinDirectory("../Skins", program), "C:\\A\\Skins");
-  EXPECT_EQ(ResolveSkinDirectory(".\\Skins", program), "C:\\A\\B\\Skins");
-  EXPECT_EQ(ResolveSkinDirectory("./Skins", program), "C:\\A\\B\\Skins");
-  EXPECT_EQ(ResolveSkinDirectory("Skins", program), "C:\\A\\B\\Skins");
-  EXPECT_EQ(ResolveSkinDirectory("Skins\\Dark", program), "C:\\A\\B\\Skins\\Dark");
-  // The program folder may come without its separator.
-  EXPECT_EQ(ResolveSkinDirectory("Skins", "C:\\A\\B"), "C:\\A\\B\\Skins");
-}
-
-TEST(SkinDirectory, DotsAloneAndDotPrefixedNamesKeepEveryLetter) {
-  const std::string program = "C:\\A\\B\\";
-  EXPECT_EQ(ResolveSkinDirectory(".", program), "C:\\A\\B\\");
-  EXPECT_EQ(ResolveSkinDirectory("..", program), "C:\\A\\");
-  EXPECT_EQ(ResolveSkinDirectory("..Skins", program), "C:\\A\\B\\..Skins");
-  EXPECT_EQ(ResolveSkinDirectory(".Skins", program), "C:\\A\\B\\.Skins");
-  EXPECT_EQ(ResolveSkinDirectory("", program), "C:\\A\\B\\");
-}
-
-TEST(SkinDirectory, AbsoluteNamesStayAsTheyAre) {
-  const std::string program = "C:\\A\\B\\";
-  EXPECT_EQ(ResolveSkinDirectory("D:\\Skins", program), "D:\\Skins");
-  EXPECT_EQ(ResolveSkinDirectory("c:\\Windows\\", program), "c:\\Windows\\");
-  EXPECT_EQ(ResolveSkinDirectory("\\\\server\\share", program), "\\\\server\\share");
-  EXPECT_EQ(ResolveSkinDirectory("\\Skins", program), "\\Skins");
-  EXPECT_EQ(ResolveSkinDirectory("/opt/skins", program), "/opt/skins");
-}
-
-TEST(SkinDirectory, ProgramAtADriveRootStillResolves) {
-  EXPECT_EQ(ResolveSkinDirectory("..\\Skins", "C:\\"), "C:\\Skins");
-  EXPECT_EQ(ResolveSkinDirectory("..", "C:\\"), "C:\\");
-  EXPECT_EQ(ResolveSkinDirectory(".\\Skins", "C:\\"), "C:\\Skins");
-  EXPECT_EQ(ResolveSkinDirectory("Skins", "C:\\"), "C:\\Skins");
-  EXPECT_EQ(ResolveSkinDirectory("..\\Skins", "/"), "/Skins");
-}
-
-TEST(SkinDirectory, JoinPutsExactlyOneSeparator) {
-  EXPECT_EQ(JoinSkinPath("C:\\Skins", "Marl.vlz"), "C:\\Skins\\Marl.vlz");
+TEST(SkinDirectory, ResolvesAgainstTheProgramFolder) {
+  struct Case {
+    const char* directory;
+    const char* program;
+    const char* resolved;
+  };
+  const Case cases[] = {
+      {"..\\Skins", "C:\\A\\B\\", "C:\\A\\Skins"},
+      {"../Skins", "C:\\A\\B\\", "C:\\A\\Skins"},
+      {".\\Skins", "C:\\A\\B\\", "C:\\A\\B\\Skins"},
+      {"Skins", "C:\\A\\B", "C:\\A\\B\\Skins"},
+      {"Skins\\Dark", "C:\\A\\B\\", "C:\\A\\B\\Skins\\Dark"},
+      // Dots alone and names that merely begin with dots keep every letter.
+      {".", "C:\\A\\B\\", "C:\\A\\B\\"},
+      {"..", "C:\\A\\B\\", "C:\\A\\"},
+      {"..Skins", "C:\\A\\B\\", "C:\\A\\B\\..Skins"},
+      {"", "C:\\A\\B\\", "C:\\A\\B\\"},
+      // Absolute names stay.
+      {"D:\\Skins", "C:\\A\\B\\", "D:\\Skins"},
+      {"c:\\Windows\\", "C:\\A\\B\\", "c:\\Windows\\"},
+      {"\\\\server\\share", "C:\\A\\B\\", "\\\\server\\share"},
+      {"\\Skins", "C:\\A\\B\\", "\\Skins"},
+      // A program at a drive root: the root is its own parent.
+      {"..\\Skins", "C:\\", "C:\\Skins"},
+      {".\\Skins", "C:\\", "C:\\Skins"},
+      {"..\\Skins", "/", "/Skins"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ResolveSkinDirectory(c.directory, c.program), c.resolved) << c.directory << " in " << c.program;
   EXPECT_EQ(JoinSkinPath("c:\\Windows\\", "Marl.vlz"), "c:\\Windows\\Marl.vlz");
-  EXPECT_EQ(JoinSkinPath("C:\\", "Marl"), "C:\\Marl");
-  EXPECT_EQ(JoinSkinPath("", "Marl"), "Marl");
+  EXPECT_EQ(JoinSkinPath("C:\\Windows", "Marl.vlz"), "C:\\Windows\\Marl.vlz");
 }
 
-// The resolved names lead to real folders of a program installed in a
+// The resolved names lead to the folders of a program installed in a
 // temporary tree.
 TEST(SkinDirectory, ResolvedNamesFindFoldersOfATree) {
   skintest::ScratchFolder root("skindir");
@@ -65,10 +53,10 @@ TEST(SkinDirectory, ResolvedNamesFindFoldersOfATree) {
   fs::create_directories(base / "A" / "B" / "..Skins" / "Dots");
   const std::string program = (base / "A" / "B").string() + "/";
 
-  EXPECT_TRUE(DirectoryExists(ResolveSkinDirectory("..\\Skins", program) + "\\Outer"));
-  EXPECT_TRUE(DirectoryExists(ResolveSkinDirectory(".\\Skins", program) + "\\Inner"));
-  EXPECT_TRUE(DirectoryExists(ResolveSkinDirectory("Skins", program) + "\\Inner"));
-  EXPECT_TRUE(DirectoryExists(ResolveSkinDirectory("..Skins", program) + "\\Dots"));
+  EXPECT_TRUE(DirectoryExists(JoinSkinPath(ResolveSkinDirectory("..\\Skins", program), "Outer")));
+  EXPECT_TRUE(DirectoryExists(JoinSkinPath(ResolveSkinDirectory(".\\Skins", program), "Inner")));
+  EXPECT_TRUE(DirectoryExists(JoinSkinPath(ResolveSkinDirectory("Skins", program), "Inner")));
+  EXPECT_TRUE(DirectoryExists(JoinSkinPath(ResolveSkinDirectory("..Skins", program), "Dots")));
   EXPECT_TRUE(DirectoryExists(JoinSkinPath(ResolveSkinDirectory(".", program), "Skins\\Inner")));
   const std::string absolute = (base / "A" / "Skins").string();
   EXPECT_EQ(ResolveSkinDirectory(absolute, program), absolute);

@@ -1,0 +1,28 @@
+// The thread's computer-based-training hook through which the skin sees
+// windows being created, activated and destroyed, with the lists of what it
+// made for them. The default manager installs it while a skin is loaded.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+class TComponent;
+class TObject;
+
+// Nil when no hook is installed.
+extern HHOOK CbtHookHandle;
+// The automatic providers (slots of those gone are nil); made when the hook
+// is installed, freed with their providers when it is removed.
+extern std::vector<TComponent*>* ProviderList;
+// The popup-menu adapters made while the hook is in force; they free
+// themselves with their windows.
+std::vector<TObject*>& PopupMenuWndList();
+
+LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
+
+// For the current thread only; true when installed (or already in place).
+bool InstallCbtHook();
+// Unhooks and frees the automatic providers and their list.
+void RemoveCbtHook();
+void ClearPopupMenuWndList();
