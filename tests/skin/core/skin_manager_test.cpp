@@ -219,16 +219,6 @@ TEST_F(ManagerTest, OnlyTheDefaultManagerHooksAndItUnhooksBeforeItGoes) {
   EXPECT_EQ(platform.Events, (Labels{"hook-", "main-hook-"}));
 }
 
-TEST_F(ManagerTest, RefusedHookIsNotTakenForInstalled) {
-  ASSERT_TRUE(SmallSkin("Marl", "1").WriteFolder(dir.Path()));
-  platform.RefuseHook = true;
-  auto m = Manager("Marl");
-  EXPECT_TRUE(m->Active());
-  EXPECT_FALSE(m->HookInstalled());
-  m.reset();
-  EXPECT_EQ(platform.Hooks, 0);  // nothing removed that was never there
-}
-
 // -- Recolouring and options ------------------------------------------------------------------
 
 TEST_F(ManagerTest, HueAndSaturationReloadTheSkinAndRefreshWithoutANewSkin) {
@@ -286,19 +276,6 @@ TEST_F(ManagerTest, ListsStoredSkinsFoldersAndArchivesSorted) {
   m->ListAvailableSkins(&list, 2, first);
   EXPECT_EQ(first, "Stored");
   EXPECT_EQ(list.Text(), "Alpha\r\nStored\r\nZeta\r\n");
-}
-
-TEST_F(ManagerTest, ThemeChangesPassWhenNoSkinIsInForce) {
-  auto m = Manager();
-  EXPECT_FALSE(m->MainWindowHook(ThemeChangedMessage, 0, 0));
-  ASSERT_TRUE(SmallSkin("Marl", "1").WriteFolder(dir.Path()));
-  m->SetSkinName("Marl");
-  EXPECT_TRUE(m->MainWindowHook(ThemeChangedMessage, 0, 0));
-  m->SetSkinnedPopups(false);
-  EXPECT_FALSE(m->MainWindowHook(ThemeChangedMessage, 0, 0));
-  m->SetSkinnedPopups(true);
-  m->SetActive(false);
-  EXPECT_FALSE(m->MainWindowHook(ThemeChangedMessage, 0, 0));
 }
 
 }  // namespace
