@@ -121,6 +121,16 @@ void TsSkinManager::SetActive(bool value) {
 void TsSkinManager::SetHueOffset(int value) {
   if (value == hueOffset_) return;
   hueOffset_ = value;
+  ReloadRecoloured();
+}
+
+void TsSkinManager::SetSaturation(int value) {
+  if (value == saturation_) return;
+  saturation_ = value;
+  ReloadRecoloured();
+}
+
+void TsSkinManager::ReloadRecoloured() {
   if (!SkinData.Loaded) return;
   bool reloaded;
   {
@@ -129,23 +139,6 @@ void TsSkinManager::SetHueOffset(int value) {
   }
   if (!reloaded) {
     // The skin went from under us: nothing is left to refresh.
-    active_ = false;
-    AnnounceSkinRemoved();
-    return;
-  }
-  if (!Loading() && !Reading()) AnnounceSkinRefresh();
-}
-
-void TsSkinManager::SetSaturation(int value) {
-  if (value == saturation_) return;
-  saturation_ = value;
-  if (!SkinData.Loaded) return;
-  bool reloaded;
-  {
-    TFlagScope changing(SkinChangeInProgress);
-    reloaded = LoadSkinGuarded();
-  }
-  if (!reloaded) {
     active_ = false;
     AnnounceSkinRemoved();
     return;

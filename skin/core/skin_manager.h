@@ -177,6 +177,8 @@ class TsSkinManager : public TComponent, public TsSkinContent {
   // damaged. Raises nothing.
   bool LoadSkinGuarded();
   bool LoadSkin();
+  // After a new hue or saturation: the same skin again, refreshed.
+  void ReloadRecoloured();
   void Broadcast(TsCmdMessage message);
   void LockRedraw();
   void UnlockRedraw(bool animate);
