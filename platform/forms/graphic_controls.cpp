@@ -12,8 +12,9 @@ namespace {
 // Canvases holding a DC they asked for outside a paint; the message loop
 // gives the DCs back when it runs idle.
 std::vector<TControlCanvas*>& CanvasesWithDC() {
-  static std::vector<TControlCanvas*> list;
-  return list;
+  // Never freed: canvases go with their controls at exit, after the statics.
+  static auto* list = new std::vector<TControlCanvas*>;
+  return *list;
 }
 
 // Draws on the paint DC for the duration of one Paint call.

@@ -9,9 +9,11 @@
 #include "platform/forms/window_procedure.h"
 
 struct TimerWindow {
+  // Never freed: timers owned by forms go when the application is freed at
+  // exit, after the other statics of the program.
   static std::map<UINT_PTR, TTimer*>& Timers() {
-    static std::map<UINT_PTR, TTimer*> timers;
-    return timers;
+    static auto* timers = new std::map<UINT_PTR, TTimer*>;
+    return *timers;
   }
 
   static HWND Handle() {
