@@ -65,6 +65,23 @@ TEST_F(DialogButtons, EnterPressesTheDefaultAndEscTheCancelButton) {
   EXPECT_EQ(form->ModalResult(), mrCancel);
 }
 
+TEST_F(DialogButtons, EnterInAComboBoxEditPressesTheDefaultButton) {
+  // The edit part is the system's window inside the combo box, not ours.
+  auto* combo = new TComboBox(form);
+  combo->SetParent(form);
+  combo->SetBounds(150, 10, 121, 22);
+  combo->Items()->Add("EWFT_Projectile");
+  combo->SetFocus();
+  Pump();
+  HWND inner = GetFocus();
+  ASSERT_NE(inner, combo->Handle());
+  ASSERT_EQ(GetParent(inner), combo->Handle());
+  PressKey(inner, VK_RETURN);
+  Pump();
+  EXPECT_EQ(log, "ok ");
+  EXPECT_TRUE(IsDefaultStyle(ok));
+}
+
 TEST_F(DialogButtons, TheFocusedButtonTakesEnterAndTheDefaultLook) {
   EXPECT_TRUE(IsDefaultStyle(ok));
   EXPECT_FALSE(IsDefaultStyle(cancel));
