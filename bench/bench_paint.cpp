@@ -104,9 +104,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration || r.aggregate_name == "mean")
-        times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+    // With repetitions the fastest run of each counts: the least disturbed.
+    for (const Run& r : runs) {
+      if (r.run_type != Run::RT_Iteration) continue;
+      const std::string name = r.run_name.str();
+      const double t = r.GetAdjustedRealTime();
+      auto it = times_.find(name);
+      if (it == times_.end() || t < it->second) times_[name] = t;
+    }
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
