@@ -36,6 +36,8 @@ brsm_wine_start() {
   # One persistent server for the whole run, so each program starts quickly.
   wineserver -f -p >/dev/null 2>&1 &
   BRSM_WINESERVER_PID=$!
+  # Start the prefix's services once, before programs race to start them.
+  wine cmd.exe /c exit >/dev/null 2>&1 || true
 }
 
 brsm_env_stop() {
