@@ -147,8 +147,8 @@ void TBitmap::Rebuild(int width, int height, TPixelFormat format, bool keepPixel
   if (dib_) DeleteObject(dib_);
   dib_ = dib;
   bits_ = newBits;
-  width_ = dib ? width : 0;
-  height_ = dib ? height : 0;
+  width_ = width;
+  height_ = height;
   stride_ = dib ? stride : 0;
   bitsPerPixel_ = bits;
   format_ = format;

@@ -105,6 +105,21 @@ TEST(Bitmap, ResizeKeepsTheTopLeftAndFillsWithTheBrush) {
   EXPECT_EQ(fresh.Canvas()->Pixel(1, 1), static_cast<TColor>(RGB(255, 255, 255)));
 }
 
+TEST(Bitmap, WidthAndHeightSetOneAfterTheOtherBothHold) {
+  TBitmap b;
+  b.SetPixelFormat(pf24bit);
+  b.SetWidth(7);
+  EXPECT_TRUE(b.Empty());
+  EXPECT_EQ(b.Width(), 7);
+  b.SetHeight(5);
+  ASSERT_FALSE(b.Empty());
+  EXPECT_EQ(b.Width(), 7);
+  EXPECT_EQ(b.Height(), 5);
+  EXPECT_NE(b.Handle(), nullptr);
+  EXPECT_EQ(b.PixelView().Width, 7);
+  EXPECT_EQ(b.PixelView().Height, 5);
+}
+
 TEST(Bitmap, SaveAndLoadRoundTrip) {
   for (TPixelFormat format : {pf24bit, pf32bit}) {
     TBitmap b(7, 5, format);
