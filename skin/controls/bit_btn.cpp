@@ -5,6 +5,9 @@ constexpr int kBitBtnKind = 94;
 }
 
 TsBitBtn::TsBitBtn(TComponent* owner)
-    : TBitBtn(owner), skinData_(std::make_unique<TsCommonData>(this, kBitBtnKind)) {}
+    : TBitBtn(owner), skinData_(std::make_unique<TsCommonData>(this, true)) {
+  skinData_->ControlKind = kBitBtnKind;
+  SetWordWrap(true);
+}
 
 TsBitBtn::~TsBitBtn() = default;

@@ -1,11 +1,11 @@
 // The skinned bit-map button: the platform's TBitBtn with its skin record
-// (section "BUTTON" in the programs' layouts).
+// (section "BUTTON" in the programs' layouts); captions wrap at word breaks.
 #pragma once
 
 #include <memory>
 
 #include "platform/forms/buttons.h"
-#include "skin/controls/common_data.h"
+#include "skin/core/common_data.h"
 
 class TsBitBtn : public TBitBtn {
  public:

@@ -1,10 +1,11 @@
-// The skinned push button: the platform's TButton with its skin record.
+// The skinned push button: the platform's TButton with its skin record;
+// captions wrap at word breaks.
 #pragma once
 
 #include <memory>
 
 #include "platform/forms/stdctrls.h"
-#include "skin/controls/common_data.h"
+#include "skin/core/common_data.h"
 
 class TsButton : public TButton {
  public:

@@ -6,8 +6,9 @@ constexpr int kListControlKind = 1;
 
 TsComboBoxEx::TsComboBoxEx(TComponent* owner)
     : TComboBox(owner),
-      skinData_(std::make_unique<TsCommonData>(this, kListControlKind)),
+      skinData_(std::make_unique<TsCommonData>(this, true)),
       boundLabel_(std::make_unique<TsBoundLabel>(skinData_.get())) {
+  skinData_->ControlKind = kListControlKind;
   SetStyle(csDropDown);
 }
 

@@ -5,7 +5,8 @@
 #include <memory>
 
 #include "platform/forms/stdctrls.h"
-#include "skin/controls/common_data.h"
+#include "skin/core/common_data.h"
+#include "skin/core/edit_label_win.h"
 
 class TsMemo : public TMemo {
  public:

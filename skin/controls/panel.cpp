@@ -5,6 +5,8 @@ constexpr int kPanelKind = 51;
 }
 
 TsPanel::TsPanel(TComponent* owner)
-    : TPanel(owner), skinData_(std::make_unique<TsCommonData>(this, kPanelKind)) {}
+    : TPanel(owner), skinData_(std::make_unique<TsCommonData>(this, true)) {
+  skinData_->ControlKind = kPanelKind;
+}
 
 TsPanel::~TsPanel() = default;

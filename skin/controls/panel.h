@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/forms/extctrls.h"
-#include "skin/controls/common_data.h"
+#include "skin/core/common_data.h"
 
 class TsPanel : public TPanel {
  public:

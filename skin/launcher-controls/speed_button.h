@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/forms/buttons.h"
-#include "skin/controls/common_data.h"
+#include "skin/core/common_data.h"
 
 class TsSpeedButton : public TSpeedButton {
  public:
