@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "generator/project_info.h"
+#include "generator/skin_engine_start.h"
 #include "generator/unit1.h"
 #include "generator/unit2.h"
 #include "generator/unit3.h"
@@ -10,6 +11,7 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
+    brsm::StartSkinEngine();
     Application->Initialize();
     Application->SetTitle(brsm::kProductName);
     Application->CreateForm(Form1);

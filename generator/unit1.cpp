@@ -5,6 +5,7 @@
 #include "generator/project_info.h"
 #include "generator/project_page.h"
 #include "generator/res/logo.h"
+#include "generator/stored_skin_manager.h"
 #include "generator/unit2.h"
 #include "generator/unit3.h"
 #include "generator/unit4.h"
@@ -41,6 +42,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   brsm::SetLayoutFont(Font(), kFormFont, -11, clWindowText);
   SetPosition(poDesktopCenter);
   OnCreate = [this](TObject* sender) { FormCreate(sender); };
+
+  sSkinManager1 = brsm::ReadStoredSkinManager(layout, this, "C:\\Windows");
 
   auto label = [&](TLabel*& field, const char* name, int left, int top, const char* caption) {
     field = layout.Read(new TLabel(this));

@@ -1,12 +1,14 @@
 // BRSM-Menu: the launcher of the generator and the ammunition tool.
 #include <windows.h>
 
+#include "generator/skin_engine_start.h"
 #include "launcher/unit1.h"
 #include "launcher/unit2.h"
 #include "platform/forms/forms.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
+    brsm::StartSkinEngine();
     Application->Initialize();
     Application->SetTitle("Brassmith Menu");
     Application->CreateForm(Form1);

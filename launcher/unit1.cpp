@@ -4,6 +4,7 @@
 #include "generator/logo_picture.h"
 #include "generator/project_page.h"
 #include "generator/res/logo.h"
+#include "generator/stored_skin_manager.h"
 #include "launcher/process_start.h"
 #include "launcher/unit2.h"
 #include "platform/rtl/text1251.h"
@@ -33,6 +34,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   SetColor(clBtnFace);
   brsm::SetLayoutFont(Font(), kFormFont, -11, clWindowText);
   SetPosition(poDesktopCenter);
+
+  sSkinManager1 = brsm::ReadStoredSkinManager(layout, this, "c:\\Windows\\");
 
   auto startButton = [&](TsBitBtn*& field, const char* name, int top, const char* caption,
                          int tabOrder) {
