@@ -7,7 +7,7 @@
 
 // Order of the per-direction arrays below.
 enum TsTabSide { tsTop = 0, tsBottom, tsLeft, tsRight };
-enum TsScrollSlider { ssVertical = 0, ssHorizontal };
+enum TsScrollSlider { sliderVertical = 0, sliderHorizontal };
 enum TsScrollBarSection { sb1H = 0, sb1V, sb2H, sb2V };
 // GLOBALINFO glyphs, in this order.
 enum TsCheckGlyph {
