@@ -93,6 +93,8 @@ TEST_F(GeneratorProgram, GeneratesShowsAndSavesTheScript) {
     std::string brsm::WeaponFields::*field;
   };
   using F = brsm::WeaponFields;
+  // Longer than the memo is wide: the memo wraps it on screen only.
+  const std::wstring longDamage = L"UTGame.UTDmgType_" + std::wstring(150, L'W') + L" and more words";
   const Input inputs[] = {
       {16, 24, L"TEdit", L"UTWeap_Brass", &F::WeapName},
       {16, 72, L"TEdit", L"SkeletalMesh'Brass.Mesh.SK_1P'", &F::FirstPModel},
@@ -107,7 +109,7 @@ TEST_F(GeneratorProgram, GeneratesShowsAndSavesTheScript) {
       {16, 480, L"TEdit", L"0.5", &F::Edit4},
       {176, 24, L"TsComboBoxEx", L"EWFT_InstantHit", &F::combobox1},
       {176, 120, L"TsComboBoxEx", L"EWFT_Projectile", &F::DamageType},
-      {176, 168, L"TEdit", L"35", &F::MainDamage},
+      {176, 168, L"TEdit", longDamage.c_str(), &F::MainDamage},
       {176, 216, L"TEdit", L"200", &F::MaxAmmo},
       {176, 264, L"TEdit", L"175", &F::AmmoCount},
       // Cyrillic and a lone space travel byte-exact as 1251.
@@ -170,13 +172,6 @@ TEST_F(GeneratorProgram, GeneratesShowsAndSavesTheScript) {
   PostClick(ChildAt(ChildOfClass(result, L"TsPanel"), L"TsButton", 164, 8));
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(result); }));
   EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main_) != 0; }));
-}
-
-TEST_F(GeneratorProgram, EmptyFieldsShowTwoMessagesAndNoResult) {
-  PostClick(PanelButton(8, L"TsBitBtn"));
-  EXPECT_EQ(CloseMessages(), 2);
-  EXPECT_TRUE(program_->Windows(L"TForm2").empty());
-  EXPECT_TRUE(Responds(main_));
 }
 
 TEST_F(GeneratorProgram, StayOnTopTogglesAndCheckBoxSwitchesTheReloadField) {
