@@ -129,7 +129,7 @@ TEST(CommonIndexes, FollowTheLoadedSkinAndGoWithIt) {
   EXPECT_EQ(m.MaskItems[c.ComboBtnPattern].ImgType, itisaTexture);
   EXPECT_EQ(c.TabBorder[tsRight], m.LookupImageItemNoParent("TABRIGHT", "BORDERSMASK"));
   EXPECT_GE(c.ScrollBtnGlyph[tsLeft], 0);
-  EXPECT_GE(c.SliderGlyph[ssHorizontal], 0);
+  EXPECT_GE(c.SliderGlyph[sliderHorizontal], 0);
   EXPECT_GE(c.ScrollBarBorder[sb2V], 0);
 
   m.SetActive(false);
