@@ -31,6 +31,11 @@ brsm_wine_start() {
   wine wineboot -i >/dev/null 2>&1 || true
   # Without a window manager Wine draws the window frames itself.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1 || true
+  # Nor would anyone answer Wine's wait for a hidden window to be withdrawn
+  # (two seconds each time): with no window manager, Wine manages its windows.
+  if [ "$decorated" = N ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  fi
   wineserver -w
   [ -d "$prefix/drive_c/windows" ] || { echo "Wine prefix was not created in $prefix" >&2; return 1; }
   # One persistent server for the whole run, so each program starts quickly.
