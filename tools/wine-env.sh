@@ -36,6 +36,17 @@ brsm_wine_start() {
   if [ "$decorated" = N ]; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
   fi
+  # Wine's own TrueType fonts (from fonts-wine): Marlett draws the caption
+  # buttons; Tahoma, which has Cyrillic, stands in for the Windows UI faces
+  # that Wine lacks, instead of a wide fallback.
+  if [ -d "$prefix/drive_c/windows/Fonts" ]; then
+    cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
+  local face
+  for face in "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "Segoe UI"; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+      /v "$face" /d Tahoma /f >/dev/null 2>&1 || true
+  done
   wineserver -w
   [ -d "$prefix/drive_c/windows" ] || { echo "Wine prefix was not created in $prefix" >&2; return 1; }
   # One persistent server for the whole run, so each program starts quickly.
