@@ -110,7 +110,10 @@ std::string AddTrailingSeparator(const std::string& text) {
   const char last = text.back();
   if (last == '\\') return text;
   if (last == '/') return text.substr(0, text.size() - 1) + "\\";
-  if (text.size() == 1) return text + ":\\";
+  // A lone drive letter names a drive root; any other single character
+  // (".", say) is a folder.
+  const bool letter = (last >= 'A' && last <= 'Z') || (last >= 'a' && last <= 'z');
+  if (text.size() == 1 && letter) return text + ":\\";
   return text + "\\";
 }
 

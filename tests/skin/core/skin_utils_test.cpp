@@ -63,6 +63,7 @@ TEST(SkinPaths, TrailingSeparatorRules) {
   EXPECT_EQ(AddTrailingSeparator("C:\\Skins\\"), "C:\\Skins\\");
   EXPECT_EQ(AddTrailingSeparator("C:/Skins/"), "C:/Skins\\");
   EXPECT_EQ(AddTrailingSeparator("D"), "D:\\");
+  EXPECT_EQ(AddTrailingSeparator("."), ".\\");
   EXPECT_EQ(AddTrailingSeparator("C:\\Skins"), "C:\\Skins\\");
 }
 
