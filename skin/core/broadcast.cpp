@@ -5,6 +5,8 @@
 
 #include "platform/rtl/classes.h"
 #include "skin/core/anim_effects.h"
+#include "skin/core/control_model.h"
+#include "skin/core/control_utils.h"
 #include "skin/core/skin_manager.h"
 #include "skin/core/skin_platform.h"
 #include "skin/core/skinned_forms.h"
@@ -30,18 +32,20 @@ bool StillOwned(const TComponent* owner, const TComponent* component) {
 }
 
 void DeliverToForm(TsBroadcastModel& model, TComponent* form, TsCmdMessage& message) {
-  model.SendToWindow(form, message);
-  BroadcastToChildren(model, form, message);
+  TsControlModel& controls = model.Controls();
+  TellControl(controls, form, message);
+  BroadcastToChildren(controls, form, message);
   if (model.IsMDIForm(form)) model.SendToMDIClient(form, message);
 }
 
 // The registered forms that the redraw lock concerns.
 std::vector<TComponent*> LockedForms(TsBroadcastModel& model, const TsSkinManager* manager) {
   std::vector<TComponent*> forms;
+  TsControlModel& controls = model.Controls();
   const std::vector<TComponent*> registered = SkinnedFormList();
   for (TComponent* form : registered) {
-    if (!model.IsCustomForm(form) || model.IsMDIChild(form) || model.HasParentControl(form) ||
-        !model.IsVisible(form))
+    if (!model.IsCustomForm(form) || model.IsMDIChild(form) || controls.Parent(form) ||
+        !controls.Visible(form))
       continue;
     if (manager && model.ProviderManager(form) == manager) forms.push_back(form);
   }
@@ -56,17 +60,24 @@ int OsMajorVersion() {
 
 }  // namespace
 
-void BroadcastToChildren(TsBroadcastModel& model, TComponent* control, TsCmdMessage& message) {
-  for (int i = 0; i < model.ChildCount(control); ++i) {
-    TComponent* child = model.Child(control, i);
+void TellControl(TsControlModel& controls, TComponent* control, TsCmdMessage& message) {
+  TsCmdMessage told = message;
+  if (controls.HasHandle(control))
+    controls.SendToWindow(control, told);
+  else
+    controls.Perform(control, told);
+  message.Result = told.Result;
+}
+
+void BroadcastToChildren(TsControlModel& controls, TComponent* control, TsCmdMessage& message) {
+  for (int i = 0; i < controls.ChildCount(control); ++i) {
+    TComponent* child = controls.Child(control, i);
     if (!child) continue;
     if (Destroying(child)) break;
-    if (!model.HasWindow(child))
-      model.Perform(child, message);
-    else if (model.AnswersQuerySkinned(child))
-      model.SendToWindow(child, message);
+    if (!controls.HasHandle(child) || ControlAnswersCmd(controls, child, SkinCmdQuerySkinned))
+      TellControl(controls, child, message);
     else
-      BroadcastToChildren(model, child, message);
+      BroadcastToChildren(controls, child, message);
   }
 }
 
@@ -79,7 +90,7 @@ void BroadcastToAppForms(TsBroadcastModel& model, TComponent* application,
       if (!StillOwned(application, c)) continue;
       if (!model.IsForm(c) || model.IsMDIChild(c) || Destroying(c) || Loading(c)) continue;
       // Forms with a provider answer and are reached through the registry.
-      if (model.AnswersQuerySkinned(c)) continue;
+      if (ControlAnswersCmd(model.Controls(), c, SkinCmdQuerySkinned)) continue;
       DeliverToForm(model, c, message);
     }
   }

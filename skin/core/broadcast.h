@@ -1,43 +1,36 @@
 // How a skin change reaches every form and control: the walk over the
 // application's forms, the registered skinned forms and their control
-// trees, and the redraw lock of the skinned forms. Written once over a
-// small model of forms and controls; the Windows build fills the model for
-// the real classes (broadcast_win.cpp), tests fill it with their own.
+// trees, and the redraw lock of the skinned forms. Written once over two
+// small models: the control model answers everything about a control
+// (children, window, delivery, the is-skinned answer, visibility), the
+// broadcast model only what is about forms and their providers. The
+// Windows build fills both for the real classes (broadcast_win.cpp), tests
+// fill them with their own.
 #pragma once
 
 #include "skin/core/skin_commands.h"
 
 class TComponent;
+class TsControlModel;
 class TsSkinManager;
 
 class TsBroadcastModel {
  public:
   virtual ~TsBroadcastModel() = default;
 
-  // -- What a component is ----------------------------------------------------
+  // The model of the controls on the forms, forms included.
+  virtual TsControlModel& Controls() = 0;
+
+  // -- What a form is -----------------------------------------------------------
   virtual bool IsForm(TComponent* component) = 0;        // a TForm
   virtual bool IsCustomForm(TComponent* component) = 0;  // any form
   virtual bool IsMDIChild(TComponent* form) = 0;
   virtual bool IsMDIForm(TComponent* form) = 0;
-  // A windowed control whose window exists.
-  virtual bool HasWindow(TComponent* control) = 0;
-  // Answers SkinCmdQuerySkinned: the control belongs to the skin library.
-  virtual bool AnswersQuerySkinned(TComponent* control) = 0;
-  // The child controls of a windowed control, in order; none for others.
-  virtual int ChildCount(TComponent* control) = 0;
-  virtual TComponent* Child(TComponent* control, int index) = 0;
 
-  // -- Delivery ---------------------------------------------------------------
-  // SendMessage to the control's window.
-  virtual void SendToWindow(TComponent* control, TsCmdMessage& message) = 0;
-  // Through the control's window procedure (windowless controls).
-  virtual void Perform(TComponent* control, TsCmdMessage& message) = 0;
+  // -- Delivery -----------------------------------------------------------------
   virtual void SendToMDIClient(TComponent* form, TsCmdMessage& message) = 0;
 
   // -- Redraw lock --------------------------------------------------------------
-  virtual bool HasParentControl(TComponent* form) = 0;
-  // Visible as the library keeps it (never read back from the window).
-  virtual bool IsVisible(TComponent* form) = 0;
   // The manager of the form's skin provider; nullptr without provider.
   virtual const TsSkinManager* ProviderManager(TComponent* form) = 0;
   virtual void SetRedraw(TComponent* form, bool on) = 0;
@@ -49,11 +42,17 @@ class TsBroadcastModel {
   virtual void RedrawAll(TComponent* form) = 0;
 };
 
+// To the control's window when it has one, else through its window
+// procedure; a broadcast must not make windows. Only the result comes
+// back: a receiver that answers in LParam must not change what the next
+// one is told (the sending manager).
+void TellControl(TsControlModel& controls, TComponent* control, TsCmdMessage& message);
+
 // Each child of the control in order, up to the first child being
 // destroyed: a control without window gets the message through its window
 // procedure, one that answers SkinCmdQuerySkinned directly; any other
 // windowed control passes it on to its own children.
-void BroadcastToChildren(TsBroadcastModel& model, TComponent* control, TsCmdMessage& message);
+void BroadcastToChildren(TsControlModel& controls, TComponent* control, TsCmdMessage& message);
 
 // Every form the application owns, last to first, that is a TForm, no MDI
 // child, not being read or destroyed and without a skin provider: the form,

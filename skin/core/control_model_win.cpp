@@ -111,8 +111,10 @@ void SetProviderLink(TsProviderLink* link) { providerLink = link; }
 TsProviderLink* ProviderLink() { return providerLink; }
 
 TsControlModel& WindowsControlModel() {
-  static WindowsModel model;
-  return model;
+  // Never destroyed: the broadcasts of managers freed while static objects
+  // go still walk the controls through it.
+  static auto* model = new WindowsModel();
+  return *model;
 }
 
 void UseWindowsControlModel() { SetControlModel(&WindowsControlModel()); }

@@ -7,6 +7,7 @@
 
 #include "platform/forms/forms.h"
 #include "skin/core/broadcast_win.h"
+#include "skin/core/control_model_win.h"
 #include "skin/core/manager_platform.h"
 #include "skin/core/skin_hook_win.h"
 #include "skin/core/skin_manager.h"
@@ -54,8 +55,7 @@ class TWindowsManagerPlatform final : public TsManagerPlatform {
   }
 
   void SendToControlWindow(TComponent* control, TsCmdMessage& message) override {
-    TsBroadcastModel& model = WindowsBroadcastModel();
-    model.SendToWindow(control, message);
+    TellControl(WindowsControlModel(), control, message);
   }
 
  private:

@@ -41,10 +41,12 @@ class BroadcastTest : public ::testing::Test {
 
 TEST_F(BroadcastTest, EachControlGetsTheMessageByItsKind) {
   Node* form = Form("form");
-  Control(form, "label", Kind::Windowless);
+  form->AnswerInLParam = 5;
+  // Receivers that answer in LParam leave what the next one is told alone.
+  Control(form, "label", Kind::Windowless)->AnswerInLParam = 6;
   Node* panel = Control(form, "panel", Kind::Windowed);  // only walked through
   Control(panel, "edit", Kind::Windowed);
-  Control(panel, "button", Kind::Skinned);
+  Control(panel, "button", Kind::Skinned)->AnswerInLParam = 7;
   Node* skinnedPanel = Control(form, "skinnedPanel", Kind::Skinned);
   Control(skinnedPanel, "inner", Kind::Windowless);  // the skinned panel's own business
   Control(form, "noHandle", Kind::Windowed)->HasHandle = false;
@@ -55,6 +57,9 @@ TEST_F(BroadcastTest, EachControlGetsTheMessageByItsKind) {
   EXPECT_EQ(model.Log, (Labels{"send:form:1", "perform:label:1", "send:button:1",
                                "send:skinnedPanel:1", "perform:noHandle:1"}));
   for (const auto& d : model.Received) EXPECT_EQ(d.LParam, 77);
+  // Only controls with a window are asked whether they are skinned.
+  EXPECT_EQ(model.Nodes.Queried,
+            (std::set<std::string>{"form", "panel", "edit", "button", "skinnedPanel"}));
 }
 
 TEST_F(BroadcastTest, ApplicationWalkGoesBackwardsSkipsWhatItMustAndEndsWithTheRegistry) {

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/rtl/classes.h"
 #include "skin/core/broadcast.h"
+#include "skin/core/control_model.h"
 #include "skin/core/manager_platform.h"
 
 namespace managertest {
@@ -30,9 +32,13 @@ class Node : public TComponent {
   const TsSkinManager* Provider = nullptr;
   std::vector<Node*> Children;
   std::function<void()> OnReceive;  // runs when a command arrives
+  intptr_t AnswerInLParam = 0;      // non-zero: written into LParam on receipt
 };
 
-// Deliveries and redraw calls as "<what>:<label>[:<sub-command>]".
+// Deliveries and redraw calls as "<what>:<label>[:<sub-command>]". The
+// controls, forms included, are answered by the nested control model;
+// skinned nodes and forms with a provider answer SkinCmdQuerySkinned as a
+// skinned control does, and such a query is no delivery.
 class Model : public TsBroadcastModel {
  public:
   static Node* N(TComponent* c) { return dynamic_cast<Node*>(c); }
@@ -41,21 +47,50 @@ class Model : public TsBroadcastModel {
       if (N(c) && N(c)->NodeKind == k) return true;
     return false;
   }
+
+  class NodeControls : public TsControlModel {
+   public:
+    explicit NodeControls(Model& owner) : owner_(owner) {}
+    bool IsWindowed(TComponent* c) override { return N(c) && !Is(c, {Kind::Windowless, Kind::Other}); }
+    bool HasHandle(TComponent* c) override { return IsWindowed(c) && N(c)->HasHandle; }
+    TComponent* Parent(TComponent* c) override {
+      // A docked form stands in its owner.
+      return N(c) && N(c)->HasParentControl ? c->Owner() : nullptr;
+    }
+    int ChildCount(TComponent* c) override { return N(c) ? static_cast<int>(N(c)->Children.size()) : 0; }
+    TComponent* Child(TComponent* c, int i) override { return N(c)->Children[static_cast<size_t>(i)]; }
+    bool Visible(TComponent* c) override { return N(c)->Visible; }
+    intptr_t Perform(TComponent* c, TsCmdMessage& m) override {
+      if (AnswerQuery(c, m)) return m.Result;
+      owner_.Deliver("perform", c, m);
+      return m.Result;
+    }
+    intptr_t SendToWindow(TComponent* c, TsCmdMessage& m) override {
+      if (!HasHandle(c)) return 0;
+      if (AnswerQuery(c, m)) return m.Result;
+      owner_.Deliver("send", c, m);
+      return m.Result;
+    }
+    std::set<std::string> Queried;  // labels asked SkinCmdQuerySkinned
+
+   private:
+    bool AnswerQuery(TComponent* c, TsCmdMessage& m) {
+      if (m.Msg != CommandMessage || SkinCmdOf(m.WParam) != SkinCmdQuerySkinned) return false;
+      if (N(c)) Queried.insert(N(c)->Label);
+      if (Is(c, {Kind::Skinned}) || (N(c) && N(c)->Provider)) m.LParam = 1;
+      return true;
+    }
+    Model& owner_;
+  };
+
+  TsControlModel& Controls() override { return Nodes; }
   bool IsForm(TComponent* c) override { return Is(c, {Kind::Form, Kind::MDIForm, Kind::MDIChild}); }
   bool IsCustomForm(TComponent* c) override { return IsForm(c) || Is(c, {Kind::CustomForm}); }
   bool IsMDIChild(TComponent* c) override { return Is(c, {Kind::MDIChild}); }
   bool IsMDIForm(TComponent* c) override { return Is(c, {Kind::MDIForm}); }
-  bool HasWindow(TComponent* c) override { return !Is(c, {Kind::Windowless, Kind::Other}) && N(c)->HasHandle; }
-  bool AnswersQuerySkinned(TComponent* c) override { return Is(c, {Kind::Skinned}) || N(c)->Provider; }
-  int ChildCount(TComponent* c) override { return static_cast<int>(N(c)->Children.size()); }
-  TComponent* Child(TComponent* c, int i) override { return N(c)->Children[static_cast<size_t>(i)]; }
-  void SendToWindow(TComponent* c, TsCmdMessage& m) override { Deliver("send", c, m); }
-  void Perform(TComponent* c, TsCmdMessage& m) override { Deliver("perform", c, m); }
   void SendToMDIClient(TComponent* c, TsCmdMessage& m) override {
     Log.push_back("mdi:" + N(c)->Label + ":" + std::to_string(SkinCmdOf(m.WParam)));
   }
-  bool HasParentControl(TComponent* c) override { return N(c)->HasParentControl; }
-  bool IsVisible(TComponent* c) override { return N(c)->Visible; }
   const TsSkinManager* ProviderManager(TComponent* c) override { return N(c)->Provider; }
   void SetRedraw(TComponent* c, bool on) override { Note(on ? "redraw-on" : "redraw-off", c); }
   void FadeIn(TComponent* c, int time) override { Note("fade", c, ":" + std::to_string(time)); }
@@ -85,6 +120,7 @@ class Model : public TsBroadcastModel {
   };
   std::vector<Delivery> Received;
   std::vector<std::string> Log;
+  NodeControls Nodes{*this};
 
  private:
   void Note(const char* what, TComponent* c, const std::string& extra = "") {
@@ -93,6 +129,7 @@ class Model : public TsBroadcastModel {
   void Deliver(const char* how, TComponent* c, TsCmdMessage& m) {
     Note(how, c, ":" + std::to_string(SkinCmdOf(m.WParam)));
     Received.push_back({N(c)->Label, SkinCmdOf(m.WParam), m.LParam});
+    if (N(c)->AnswerInLParam) m.LParam = N(c)->AnswerInLParam;
     if (N(c)->OnReceive) N(c)->OnReceive();
   }
 };
