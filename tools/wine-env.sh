@@ -1,6 +1,7 @@
 # Sourced by the test and run scripts: a private Xvfb display and Wine prefix.
 #   brsm_display_start   start Xvfb (24-bit) on a free display, export DISPLAY
 #   brsm_wine_start DIR  make a fresh prefix in DIR, start its wineserver
+#   brsm_wine_configure  fonts and window settings of the prefix in $WINEPREFIX
 #   brsm_env_stop        stop the wineserver and Xvfb that were started here
 BRSM_XVFB_PID=""
 BRSM_WINESERVER_PID=""
@@ -29,24 +30,7 @@ brsm_wine_start() {
   mkdir -p "$(dirname "$prefix")"
   export WINEPREFIX=$prefix
   wine wineboot -i >/dev/null 2>&1 || true
-  # Without a window manager Wine draws the window frames itself.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1 || true
-  # Nor would anyone answer Wine's wait for a hidden window to be withdrawn
-  # (two seconds each time): with no window manager, Wine manages its windows.
-  if [ "$decorated" = N ]; then
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-  fi
-  # Wine's own TrueType fonts (from fonts-wine): Marlett draws the caption
-  # buttons; Tahoma, which has Cyrillic, stands in for the Windows UI faces
-  # that Wine lacks, instead of a wide fallback.
-  if [ -d "$prefix/drive_c/windows/Fonts" ]; then
-    cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
-  fi
-  local face
-  for face in "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "Segoe UI"; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-      /v "$face" /d Tahoma /f >/dev/null 2>&1 || true
-  done
+  brsm_wine_configure "$decorated"
   wineserver -w
   [ -d "$prefix/drive_c/windows" ] || { echo "Wine prefix was not created in $prefix" >&2; return 1; }
   # One persistent server for the whole run, so each program starts quickly.
@@ -54,6 +38,29 @@ brsm_wine_start() {
   BRSM_WINESERVER_PID=$!
   # Start the prefix's services once, before programs race to start them.
   wine cmd.exe /c exit >/dev/null 2>&1 || true
+}
+
+# Settings of the prefix in $WINEPREFIX; DECORATED is N without a window
+# manager, Y with one.
+brsm_wine_configure() {
+  local decorated=${1:-N} managed=Y
+  # Without a window manager Wine draws the window frames itself, and
+  # manages the windows itself: nobody would answer its wait for a hidden
+  # window to be withdrawn (two seconds each time).
+  [ "$decorated" = N ] && managed=N
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1 || true
+  # Wine's own TrueType fonts (from fonts-wine): Marlett draws the caption
+  # buttons; Tahoma, which has Cyrillic, stands in for the Windows UI faces
+  # that Wine lacks, instead of a wide fallback.
+  if [ -d "$WINEPREFIX/drive_c/windows/Fonts" ]; then
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
+  local face
+  for face in "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "Segoe UI"; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+      /v "$face" /d Tahoma /f >/dev/null 2>&1 || true
+  done
 }
 
 brsm_env_stop() {
