@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -24,107 +23,11 @@
 #include "skin/core/skin_manager.h"
 #include "skin/core/skinned_forms.h"
 #include "tests/support/screenshot.h"
-#include "tools/skinkit/kit_pictures.h"
-#include "tools/skinkit/kit_skin.h"
+#include "tests/skin/core/skin_panel_wintest_support.h"
 
-namespace fs = std::filesystem;
+using namespace brsm::test;
 
 namespace {
-
-constexpr TColor kForm = 0x406080;
-constexpr TColor kPanel = 0x2050A0;
-constexpr TColor kBorder = 0x00C000;
-constexpr TColor kGlass = 0x0000FF;
-constexpr int kBorderWidth = 4;
-
-void Pump(int ms = 50) {
-  const DWORD end = GetTickCount() + ms;
-  do {
-    Application->ProcessMessages();
-    Sleep(1);
-  } while (GetTickCount() < end);
-}
-
-// PANEL: a solid face (a one-colour gradient, so children copy its pixels)
-// inside a 4-pixel border; GLASS: fully transparent.
-brsm::kit::KitSkin PlateSkin(const std::string& name, TColor panel) {
-  brsm::kit::KitSkin skin(name);
-  skin.Set("GLOBALINFO", "VERSION", "5.49");
-  skin.SetMasterName("Master.bmp");
-  skin.Set("FORM", "COLOR", kForm);
-  skin.Set("PANEL", "COLOR", panel);
-  skin.Set("PANEL", "GRADIENTPERCENT", 100);
-  skin.Set("PANEL", "GRADIENTDATA",
-           std::to_string(panel) + ";" + std::to_string(panel) + ";100;0;0");
-  const TRect r = skin.PlaceInMaster(brsm::kit::SolidPicture(12, 12, kBorder));
-  skin.Set("PANEL", "BORDERSMASK", brsm::kit::BorderValue(r, 4, 4, 4, 4, 1, 0, 0, 0));
-  skin.Set("GLASS", "COLOR", kGlass);
-  skin.Set("GLASS", "TRANSPARENCY", 100);
-  return skin;
-}
-
-// A panel of the skin library: its record sees every message first; it
-// paints its section into the cache and copies the cache to the screen.
-class TSkinPanel : public TCustomControl {
- public:
-  explicit TSkinPanel(TComponent* owner, const std::string& section)
-      : TCustomControl(owner), SkinData(this, true) {
-    SkinData.ControlKind = 51;
-    SkinData.SetSkinSection(section);
-  }
-  void WndProc(TMessage& m) override {
-    if (CommonControlMessage(m, &SkinData)) return;
-    if (m.Msg == CommandMessage) {
-      const int code = SkinCmdOf(m.WParam);
-      Commands.push_back(code);
-      if (code == SkinCmdSkinReapplied || code == SkinCmdSkinRemoved) Invalidate();
-    }
-    TCustomControl::WndProc(m);
-  }
-  void Paint() override {
-    ++Paints;
-    if (!SkinData.IsSkinned()) {
-      Canvas()->Brush()->SetColor(Color());
-      Canvas()->FillRect(TRect{0, 0, Width(), Height()});
-      return;
-    }
-    SkinData.PrepareCacheBitmap();
-    TCacheInfo parent = EmptyCacheInfo;
-    SkinData.GetParentCacheInfo(parent);
-    if (parent.Ready) {
-      parent.X += Left();
-      parent.Y += Top();
-    }
-    TBitmap* cache = CacheBitmapOf(&SkinData);
-    PaintControlSkin(&SkinData, parent, true, 1, cache->PixelView(), {}, TRect{0, 0, Width(), Height()}, 0);
-    SkinData.BackgroundStale = false;
-    BitBlt(Canvas()->Handle(), 0, 0, Width(), Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
-  }
-  TColor CachePixel(int x, int y) { return ReadPixelBytes(SkinData.CachePixels().Pixel(x, y)); }
-
-  TsCommonData SkinData;
-  std::vector<int> Commands;
-  int Paints = 0;
-};
-
-class TempFolder {
- public:
-  TempFolder() {
-    wchar_t tmp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, tmp);
-    path_ = fs::path(tmp) / ("brsm-record-" + std::to_string(GetCurrentProcessId()));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string Path() const { return brsm::FromUtf16(path_.wstring()) + "\\"; }
-
- private:
-  fs::path path_;
-};
 
 class RecordWinTest : public ::testing::Test {
  protected:
@@ -158,10 +61,6 @@ class RecordWinTest : public ::testing::Test {
   TsSkinManager* manager = nullptr;
   TSkinPanel* panel = nullptr;
 };
-
-bool InBorder(int x, int y, int w, int h) {
-  return x < kBorderWidth || y < kBorderWidth || x >= w - kBorderWidth || y >= h - kBorderWidth;
-}
 
 }  // namespace
 
