@@ -71,6 +71,9 @@ void DrawControlText(TCanvas* canvas, const std::string& text, bool enabled, boo
     Pass(canvas, text, rect, flags | DT_NOCLIP, canvas->Font()->Color());
   }
   RestoreDC(dc, saved);
+  // RestoreDC put back the objects and background mode of before: the
+  // canvas must select its own again, or the next text comes out opaque.
+  canvas->Refresh();
 }
 
 void DrawControlTextCompat(TCanvas* canvas, const std::string& text, bool enabled, bool hot,
