@@ -289,14 +289,12 @@ void TsSkinContent::LoadStoredImages(const TsStoredSkin& stored) {
 
 // ---- patterns ------------------------------------------------------------
 
-void TsSkinContent::LoadSkinPatterns(const TsSkinSource& source) {
-  FreePatterns();
-  decodeBudget_ = MaxDecodedSkinBytes;
-  if (!source.Ini) {
-    if (source.Stored) LoadStoredPatterns(*source.Stored);
-    return;
-  }
-  const TMemIniFile& ini = *source.Ini;
+namespace {
+
+// Calls fn(section, key, value) for every key of the INI, in file order,
+// whose upper-cased value names a JPEG picture.
+template <class Fn>
+void ForEachJpegValue(const TMemIniFile& ini, Fn fn) {
   TStringList sections;
   ini.ReadSections(&sections);
   for (int s = 0; s < sections.Count(); ++s) {
@@ -306,69 +304,72 @@ void TsSkinContent::LoadSkinPatterns(const TsSkinSource& source) {
     for (int k = 0; k < keys.Count(); ++k) {
       const std::string key = keys.Strings(k);
       const std::string value = UpperCase(ini.ReadString(section, key, "-"));
-      if (!NamesJpeg(value)) continue;
-      TImageBytes bytes;
-      TPixelBuffer pixels;
-      int width = 0, height = 0;
-      if (!ReadNamedImage(source, SkinData.SkinPath, value, bytes) ||
-          !JpegSize(bytes, width, height, &pixels, decodeBudget_))
-        continue;
-      if (static_cast<int64_t>(width) * height > kPatternThreshold) {
-        auto picture = std::make_shared<TsJpegPicture>();
-        picture->Data.assign(bytes.Data, bytes.Data + bytes.Size);
-        picture->Width = width;
-        picture->Height = height;
-        TsPatternData pattern;
-        pattern.Image = std::move(picture);
-        pattern.SectionName = UpperCase(section);
-        pattern.PropertyName = UpperCase(key);
-        PatternItems.push_back(std::move(pattern));
-      } else {
-        // Small pictures are kept decoded and painted as textures.
-        TsMaskData item;
-        item.SourceRect = TRect{0, 0, pixels.Width(), pixels.Height()};
-        item.Image = std::make_shared<TPixelBuffer>(To24Bit(std::move(pixels)));
-        item.SectionName = UpperCase(section);
-        item.PropertyName = UpperCase(key);
-        item.ImgType = itisaTexture;
-        item.ImageCount = 1;
-        item.Manager = this;
-        MaskItems.push_back(std::move(item));
-      }
+      if (NamesJpeg(value)) fn(section, key, value);
     }
   }
+}
+
+void AddPattern(TsPatternArray& patterns, std::vector<uint8_t> data, int width, int height,
+                const std::string& section, const std::string& key) {
+  auto picture = std::make_shared<TsJpegPicture>();
+  picture->Data = std::move(data);
+  picture->Width = width;
+  picture->Height = height;
+  TsPatternData pattern;
+  pattern.Image = std::move(picture);
+  pattern.SectionName = UpperCase(section);
+  pattern.PropertyName = UpperCase(key);
+  patterns.push_back(std::move(pattern));
+}
+
+}  // namespace
+
+void TsSkinContent::LoadSkinPatterns(const TsSkinSource& source) {
+  FreePatterns();
+  decodeBudget_ = MaxDecodedSkinBytes;
+  if (!source.Ini) {
+    if (source.Stored) LoadStoredPatterns(*source.Stored);
+    return;
+  }
+  ForEachJpegValue(*source.Ini, [&](const std::string& section, const std::string& key,
+                                    const std::string& value) {
+    TImageBytes bytes;
+    TPixelBuffer pixels;
+    int width = 0, height = 0;
+    if (!ReadNamedImage(source, SkinData.SkinPath, value, bytes) ||
+        !JpegSize(bytes, width, height, &pixels, decodeBudget_))
+      return;
+    if (static_cast<int64_t>(width) * height > kPatternThreshold) {
+      AddPattern(PatternItems, std::vector<uint8_t>(bytes.Data, bytes.Data + bytes.Size), width,
+                 height, section, key);
+      return;
+    }
+    // Small pictures are kept decoded and painted as textures.
+    TsMaskData item;
+    item.SourceRect = TRect{0, 0, pixels.Width(), pixels.Height()};
+    item.Image = std::make_shared<TPixelBuffer>(To24Bit(std::move(pixels)));
+    item.SectionName = UpperCase(section);
+    item.PropertyName = UpperCase(key);
+    item.ImgType = itisaTexture;
+    item.ImageCount = 1;
+    item.Manager = this;
+    MaskItems.push_back(std::move(item));
+  });
   if (HasLines(source.CommonSections)) LoadCommonPatterns(*source.CommonSections);
 }
 
 void TsSkinContent::LoadCommonPatterns(const TStrings& commonSections) {
   TMemIniFile common;
   SetIniLines(common, commonSections);
-  TStringList sections;
-  common.ReadSections(&sections);
-  for (int s = 0; s < sections.Count(); ++s) {
-    const std::string section = sections.Strings(s);
-    TStringList keys;
-    common.ReadSection(section, &keys);
-    for (int k = 0; k < keys.Count(); ++k) {
-      const std::string key = keys.Strings(k);
-      const std::string value = UpperCase(common.ReadString(section, key, "-"));
-      if (!NamesJpeg(value)) continue;
-      TImageBytes bytes;
-      int width = 0, height = 0;
-      if (!ReadFileImage(SkinFileName(SkinData.SkinPath, value), bytes) ||
-          !JpegSize(bytes, width, height, nullptr, decodeBudget_))
-        continue;
-      auto picture = std::make_shared<TsJpegPicture>();
-      picture->Data = std::move(bytes.Storage);
-      picture->Width = width;
-      picture->Height = height;
-      TsPatternData pattern;
-      pattern.Image = std::move(picture);
-      pattern.SectionName = UpperCase(section);
-      pattern.PropertyName = UpperCase(key);
-      PatternItems.push_back(std::move(pattern));
-    }
-  }
+  ForEachJpegValue(common, [&](const std::string& section, const std::string& key,
+                               const std::string& value) {
+    TImageBytes bytes;
+    int width = 0, height = 0;
+    if (!ReadFileImage(SkinFileName(SkinData.SkinPath, value), bytes) ||
+        !JpegSize(bytes, width, height, nullptr, decodeBudget_))
+      return;
+    AddPattern(PatternItems, std::move(bytes.Storage), width, height, section, key);
+  });
 }
 
 void TsSkinContent::LoadStoredPatterns(const TsStoredSkin& stored) {
