@@ -17,5 +17,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   } catch (...) {
     Application->HandleException(nullptr);
   }
+  brsm::StopSkinEngine();
   return 0;
 }
