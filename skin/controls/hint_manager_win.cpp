@@ -99,33 +99,20 @@ bool TsHintManager::SkinDataInUse() const {
 }
 
 void TsHintManager::ChooseHintWindowClass() {
-  switch (hintKind_->Style()) {
-    case hsSimply:
-      HintWindowClass = HintWindowClassOf<TsSimplyHintWindow>;
-      CurrentHintManager = this;
-      break;
-    case hsComics:
-      HintWindowClass = HintWindowClassOf<TsComicsHintWindow>;
-      CurrentHintManager = this;
-      break;
-    case hsEllipse:
-      HintWindowClass = HintWindowClassOf<TsEllipseHintWindow>;
-      CurrentHintManager = this;
-      break;
-    case hsBalloon:
-      HintWindowClass = HintWindowClassOf<TsBalloonHintWindow>;
-      CurrentHintManager = this;
-      break;
-    case hsStandard:
-      HintWindowClass = HintWindowClassOf<THintWindow>;
-      CurrentHintManager = nullptr;
-      break;
-    case hsNone:
-      // Its windows show nothing without a current manager.
-      HintWindowClass = HintWindowClassOf<TsSimplyHintWindow>;
-      CurrentHintManager = nullptr;
-      break;
-  }
+  struct TChoice {
+    THintWindowClass WindowClass;
+    bool Current;
+  };
+  // By style; hsNone keeps a skinned class whose windows show nothing
+  // without a current manager.
+  static const TChoice kChoices[] = {
+      {HintWindowClassOf<TsSimplyHintWindow>, true},  {HintWindowClassOf<TsComicsHintWindow>, true},
+      {HintWindowClassOf<TsEllipseHintWindow>, true}, {HintWindowClassOf<TsBalloonHintWindow>, true},
+      {HintWindowClassOf<THintWindow>, false},        {HintWindowClassOf<TsSimplyHintWindow>, false},
+  };
+  const TChoice& choice = kChoices[hintKind_->Style()];
+  HintWindowClass = choice.WindowClass;
+  CurrentHintManager = choice.Current ? this : nullptr;
 }
 
 void TsHintManager::ApplyPredefinitions() {

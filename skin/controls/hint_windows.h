@@ -58,6 +58,8 @@ class TsCustomHintWindow : public THintWindow {
   // Comics and Ellipse: the shape in its mask's grey, and the blurred
   // shadow layers of it.
   TBitmap* MakeShapeMask();
+  // Without skin data: the background over `area`, the text, the border.
+  TBitmap* MakeOwnImage(const TRect& area);
   void PaintShapeShadow(TBitmap* target);
   void PaintTracedBorder(TBitmap* bitmap);
 
@@ -113,14 +115,14 @@ class TsEllipseHintWindow : public TsComicsHintWindow {
   void DrawShape(TCanvas* canvas, const TRect& body, int inset) override;
 };
 
-class TsBalloonHintWindow : public TsCustomHintWindow {
+// Painted and bordered as the other shapes with a tail; its own mask and
+// shadow.
+class TsBalloonHintWindow : public TsComicsHintWindow {
  public:
-  using TsCustomHintWindow::TsCustomHintWindow;
+  using TsComicsHintWindow::TsComicsHintWindow;
   TsHintStyle Shape() const override { return hsBalloon; }
   void PaintShadow(TBitmap* bitmap) override;
   TBitmap* MakeMask() override;
-  TBitmap* MakeImage() override;
-  void PaintBorder(TBitmap* bitmap) override;
 
   int BubbleCount() const { return 5; }
   int BubbleDivisor() const { return 4; }

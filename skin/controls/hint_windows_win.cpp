@@ -254,6 +254,10 @@ bool TsCustomHintWindow::ShowPlain(const TRect& r) {
   }
   if (!snapshot_) snapshot_.reset(CreateBitmap24(w, h));
   else snapshot_->SetSize(w, h);
+  if (snapshot_->Width() != w || snapshot_->Height() != h) {
+    ReleaseDC(nullptr, screen);
+    return false;
+  }
   BitBlt(snapshot_->Canvas()->Handle(), 0, 0, w, h, screen, r.Left, r.Top, SRCCOPY);
   ReleaseDC(nullptr, screen);
   Work()->Canvas()->Draw(0, 0, snapshot_.get());
@@ -450,6 +454,14 @@ void TsCustomHintWindow::PaintShapeShadow(TBitmap* target) {
   TintThroughMask(ViewOf(target), ViewOf(mask.get()), clBlack);
 }
 
+TBitmap* TsCustomHintWindow::MakeOwnImage(const TRect& area) {
+  TBitmap* b = CreateBitmapLike(Work());
+  PaintBackground(b, area);
+  PaintText(b);
+  PaintBorder(b);
+  return b;
+}
+
 void TsCustomHintWindow::PaintTracedBorder(TBitmap* bitmap) {
   TsHintKind* k = Kind();
   if (SkinInUse() || !bitmap || k->BevelWidth() <= 0) return;
@@ -483,12 +495,7 @@ TBitmap* TsSimplyHintWindow::MakeMask() {
 }
 
 TBitmap* TsSimplyHintWindow::MakeImage() {
-  if (SkinInUse()) return TsCustomHintWindow::MakeImage();
-  TBitmap* b = CreateBitmapLike(Work());
-  PaintBackground(b, GetBodyRect());
-  PaintText(b);
-  PaintBorder(b);
-  return b;
+  return SkinInUse() ? TsCustomHintWindow::MakeImage() : MakeOwnImage(GetBodyRect());
 }
 
 void TsSimplyHintWindow::PaintBorder(TBitmap* bitmap) {
@@ -520,12 +527,7 @@ TBitmap* TsComicsHintWindow::MakeMask() {
 }
 
 TBitmap* TsComicsHintWindow::MakeImage() {
-  if (SkinInUse()) return TsCustomHintWindow::MakeImage();
-  TBitmap* b = CreateBitmapLike(Work());
-  PaintBackground(b, ClientArea());
-  PaintText(b);
-  PaintBorder(b);
-  return b;
+  return SkinInUse() ? TsCustomHintWindow::MakeImage() : MakeOwnImage(ClientArea());
 }
 
 void TsComicsHintWindow::PaintBorder(TBitmap* bitmap) { PaintTracedBorder(bitmap); }
@@ -569,14 +571,3 @@ TBitmap* TsBalloonHintWindow::MakeMask() {
   const int t = LayeredWindowProc ? 0 : Kind()->Transparency();
   return MakeBalloon(0, t);
 }
-
-TBitmap* TsBalloonHintWindow::MakeImage() {
-  if (SkinInUse()) return TsCustomHintWindow::MakeImage();
-  TBitmap* b = CreateBitmapLike(Work());
-  PaintBackground(b, ClientArea());
-  PaintText(b);
-  PaintBorder(b);
-  return b;
-}
-
-void TsBalloonHintWindow::PaintBorder(TBitmap* bitmap) { PaintTracedBorder(bitmap); }
