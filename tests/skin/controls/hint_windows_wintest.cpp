@@ -135,26 +135,37 @@ TEST_F(HintWindows, PlainPathRepaintsTheSamePixelsAndHandsOutNoFreedImage) {
   EXPECT_EQ(SendMessageW(window->Handle(), CommandMessage, SkinCmdWParam(SkinCmdQueryBackgroundKind), 0), 0);
 }
 
+// Every update of the layered window, recorded on its way to the system.
+std::vector<int> layeredAlphas;
+TUpdateLayeredWindowProc realLayered = nullptr;
+int __stdcall RecordLayered(void* window, void* dc, void* pos, void* size, void* src, void* point,
+                            unsigned long key, void* blend, unsigned long flags) {
+  layeredAlphas.push_back(static_cast<BLENDFUNCTION*>(blend)->SourceConstantAlpha);
+  return realLayered(window, dc, pos, size, src, point, key, blend, flags);
+}
+
 TEST_F(HintWindows, FullyTransparentAnimatedHintShowsNothing) {
   if (!LayeredWindowProc) GTEST_SKIP() << "no layered windows";
+  realLayered = LayeredWindowProc;
+  LayeredWindowProc = RecordLayered;
+  layeredAlphas.clear();
   manager_->SetPredefinitions(shSimply);
   manager_->SetUseSkinData(false);
   manager_->HintKind()->SetTransparency(100);
-  manager_->HintKind()->SetShadowEnabled(false);
   TsCustomHintWindow* window = Show("invisible", TPoint{400, 400});
   ASSERT_NE(window, nullptr);
-  BYTE alpha = 255;
-  DWORD flags = 0;
-  COLORREF key = 0;
-  ASSERT_TRUE(GetLayeredWindowAttributes(window->Handle(), &key, &alpha, &flags) ||
-              (GetWindowLongW(window->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED));
-  RECT r;
-  GetWindowRect(window->Handle(), &r);
-  // What the screen shows there is what lay under the window.
-  HDC screen = GetDC(nullptr);
-  const COLORREF under = ::GetPixel(screen, r.left + (r.right - r.left) / 2, r.top + 3);
-  ReleaseDC(nullptr, screen);
-  EXPECT_NE(under, ColorToRGB(clInfoBk));
+  EXPECT_TRUE(GetWindowLongW(window->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  // The fade starts at 0 and its 31 steps toward 0 stay there.
+  ASSERT_EQ(layeredAlphas.size(), 32u);
+  for (int alpha : layeredAlphas) EXPECT_EQ(alpha, 0);
+
+  layeredAlphas.clear();
+  Application->CancelHint();
+  manager_->HintKind()->SetTransparency(40);
+  manager_->SetAnimated(false);
+  Show("translucent", TPoint{400, 400});
+  ASSERT_EQ(layeredAlphas.size(), 1u);
+  EXPECT_EQ(layeredAlphas[0], 153);
 }
 
 TEST_F(HintWindows, FreedManagerGivesBackThePlatformsHints) {
