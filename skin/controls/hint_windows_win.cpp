@@ -330,8 +330,14 @@ TBitmap* TsCustomHintWindow::MakeMask() {
   const TPixelBufferView v = ViewOf(b);
   const TColor fill = 0xFF00FF - 1;
   TransparentFillColor = fill;
+  // Keyed corners of a plain border image take what lies under them from a
+  // ready cache, not the fill colour: a backdrop of that colour makes every
+  // see-through pixel show it whichever way the image is cut.
+  TPixelBuffer backdrop(v.Width, v.Height);
+  FillRectPixels(backdrop.View(), TRect{0, 0, v.Width, v.Height}, fill);
   PaintSectionWithMask(sectionIndex_, maskIndex_, patternIndex_, DefaultManager, v, TPoint{0, 0},
-                       ClientArea(), 0, true, EmptyCacheInfo, CurrentHintManager->SkinSection(), -1);
+                       ClientArea(), 0, true, MakeCacheInfo(backdrop.View(), 0, 0),
+                       CurrentHintManager->SkinSection(), -1);
   TransparentFillColor = 0xFF00FF;
   for (int y = 0; y < v.Height; ++y)
     for (int x = 0; x < v.Width; ++x) {

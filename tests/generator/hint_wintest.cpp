@@ -84,6 +84,12 @@ TEST_P(GeneratorHint, LogoHintTakesTheStoredLook) {
     EXPECT_EQ(ScreenPixel(r.left + 1, r.top + h / 2), brsm::kit::Shade(border));
     // The cut corner is outside the window's region: the screen under it
     // shows through.
+    {
+      std::unique_ptr<TBitmap> mask(hint->MakeMask());
+      ASSERT_NE(mask, nullptr);
+      EXPECT_EQ(mask->Canvas()->Pixel(0, 0), clWhite);
+      EXPECT_EQ(mask->Canvas()->Pixel(w / 2, h / 2), clBlack);
+    }
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(GetWindowRgn(hint->Handle(), region), ERROR);
     EXPECT_FALSE(PtInRegion(region, 0, 0));
