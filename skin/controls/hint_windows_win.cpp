@@ -342,7 +342,10 @@ TBitmap* TsCustomHintWindow::MakeMask() {
   for (int y = 0; y < v.Height; ++y)
     for (int x = 0; x < v.Width; ++x) {
       uint8_t* p = v.Pixel(x, y);
-      const bool see = RGBColor(p[2], p[1], p[0]) == fill;
+      // A band copied from the image verbatim may still carry the skin's
+      // key colour: it is see-through as well.
+      const TColor c = RGBColor(p[2], p[1], p[0]);
+      const bool see = c == fill || c == SkinTransparentColor;
       p[0] = p[1] = p[2] = see ? 255 : 0;
     }
   return b;
