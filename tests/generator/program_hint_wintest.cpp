@@ -48,13 +48,8 @@ TEST_P(GeneratorProgramHint, LogoHintRestsAtTheHintPoint) {
   Settle(main);
 
   POINT logo{kLogoLeft + kLogoSize / 2, kLogoTop + kLogoSize / 2};
-  const LPARAM client = MAKELPARAM(logo.x, logo.y);
-  ClientToScreen(main, &logo);
-  SetCursorPos(logo.x, logo.y);
-  PostMessageW(main, WM_MOUSEMOVE, 0, client);
-  HWND hint = program_->WaitForWindow(L"TsSimplyHintWindow", 5000);
+  HWND hint = HoverForHint(*program_, main, logo, L"TsSimplyHintWindow");
   ASSERT_NE(hint, nullptr) << "no hint over the logo";
-  Settle(main);
   EXPECT_EQ(TextOf(hint), L"Посетить мой сайт");
 
   RECT r;

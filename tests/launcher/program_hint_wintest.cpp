@@ -24,13 +24,8 @@ TEST(LauncherProgramHint, LogoHintShowsInTheMenusLook) {
   Settle(main);
 
   POINT logo{kLogoLeft + kLogoSize / 2, kLogoTop + kLogoSize / 2};
-  const LPARAM client = MAKELPARAM(logo.x, logo.y);
-  ClientToScreen(main, &logo);
-  SetCursorPos(logo.x, logo.y);
-  PostMessageW(main, WM_MOUSEMOVE, 0, client);
-  HWND hint = menu.WaitForWindow(L"TsSimplyHintWindow", 5000);
+  HWND hint = HoverForHint(menu, main, logo, L"TsSimplyHintWindow");
   ASSERT_NE(hint, nullptr) << "no hint over the logo";
-  Settle(main);
   EXPECT_EQ(TextOf(hint), L"Посетить мой сайт");
   // Drawn by per-pixel alpha, not by the platform's plain hint.
   EXPECT_TRUE(GetWindowLongW(hint, GWL_EXSTYLE) & WS_EX_LAYERED);
