@@ -72,6 +72,8 @@ class GeneratorProgram : public ::testing::Test {
     PostClick(ChildAt(ChildOfClass(result, L"TsPanel"), L"TsButton", 8, 4));
     HWND dialog = program_->WaitForWindow(L"#32770");
     ASSERT_NE(dialog, nullptr) << "no save dialog";
+    Settle(dialog);
+    SaveScreenshot("generator-save-dialog");
     HWND nameField = GetDlgItem(dialog, 0x480);  // edt1
     if (!nameField) nameField = GetDlgItem(dialog, 0x47C);  // cmb13
     ASSERT_NE(nameField, nullptr);
