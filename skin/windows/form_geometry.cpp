@@ -19,29 +19,25 @@ int CaptionHeight(const TsFormMeasures& f, const TsSystemMetrics& m) {
   return IsToolWindow(f.Border) ? m.SmallCaptionHeight : m.CaptionHeight;
 }
 
-int FrameWidth(const TsFormMeasures& f, const TsSystemMetrics& m) {
-  if (!HasSkinnedFrame(f)) return 0;
-  if (f.MDIChild)
-    return f.Border == fbSingle || f.Border == fbToolWindow ? m.FixedFrameX : m.SizeFrameX;
-  switch (f.Border) {
-    case fbSingle:
-    case fbDialog:
-    case fbToolWindow: return m.DialogFrameX;
-    default: return m.FrameX;
+namespace {
+
+// The frame's width and height: fixed or sizing frames for MDI children,
+// dialog or sizing frames for other forms.
+TPoint FrameSize(const TsFormMeasures& f, const TsSystemMetrics& m) {
+  if (!HasSkinnedFrame(f)) return {0, 0};
+  if (f.MDIChild) {
+    if (f.Border == fbSingle || f.Border == fbToolWindow) return {m.FixedFrameX, m.FixedFrameY};
+    return {m.SizeFrameX, m.SizeFrameY};
   }
+  if (f.Border == fbSingle || f.Border == fbDialog || f.Border == fbToolWindow)
+    return {m.DialogFrameX, m.DialogFrameY};
+  return {m.FrameX, m.FrameY};
 }
 
-int FrameHeight(const TsFormMeasures& f, const TsSystemMetrics& m) {
-  if (!HasSkinnedFrame(f)) return 0;
-  if (f.MDIChild)
-    return f.Border == fbSingle || f.Border == fbToolWindow ? m.FixedFrameY : m.SizeFrameY;
-  switch (f.Border) {
-    case fbSingle:
-    case fbDialog:
-    case fbToolWindow: return m.DialogFrameY;
-    default: return m.FrameY;
-  }
-}
+}  // namespace
+
+int FrameWidth(const TsFormMeasures& f, const TsSystemMetrics& m) { return FrameSize(f, m).X; }
+int FrameHeight(const TsFormMeasures& f, const TsSystemMetrics& m) { return FrameSize(f, m).Y; }
 
 int FormWidth(const TsFormMeasures& f) { return f.Iconic ? f.WindowRect.Width() : f.Width; }
 

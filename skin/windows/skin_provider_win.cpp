@@ -83,7 +83,12 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
 
 void TsSkinProvider::AfterConstruction() {
   TsSkinManager* m = skinData_->SkinManager();
-  if (m && m->Active() && !ComponentState().Contains(csDesigning)) PrepareForm();
+  if (!m || !m->Active() || ComponentState().Contains(csDesigning)) return;
+  PrepareForm();
+  // Placed on a form already on screen: its frame is the skin's from now.
+  if (FormShowing() && form_->HandleAllocated())
+    RedrawWindow(form_->HandleIfAllocated(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 TsSkinProvider::~TsSkinProvider() {

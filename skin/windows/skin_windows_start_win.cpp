@@ -44,8 +44,10 @@ const TsSkinManager* ManagerOfForm(TCustomForm* form) {
 
 void UpdateRegionOfForm(TCustomForm* form) {
   if (TsSkinProvider* p = FindSkinProvider(form)) {
+    // The skin change drew the frame while the form's redraw was off:
+    // the new region comes with a repaint.
     p->UpdateFrameCutouts();
-    p->UpdateFormRegion(false);
+    p->UpdateFormRegion(true);
   }
 }
 
