@@ -409,7 +409,11 @@ void TsSkinProvider::SkinnedMessage(TMessage& m) {
         Adapter->AddAllItems();
       return;
     case WM_ENTERMENULOOP:
-      if (form_->FormStyle() == fsMDIForm && !NoRegion && HasMaximisedMDIChild()) NoRegion = true;
+      if (form_->FormStyle() == fsMDIForm && !NoRegion && form_->ActiveMDIChild() &&
+          form_->ActiveMDIChild()->WindowState() == wsMaximized) {
+        NoRegion = true;
+        ShowMDIIcons();
+      }
       OldWndProc(m);
       return;
     case WM_EXITMENULOOP:
@@ -482,6 +486,29 @@ void TsSkinProvider::SkinnedMessage(TMessage& m) {
       return;
     default: OldWndProc(m); return;
   }
+}
+
+// The maximised child's buttons stay visible over the menu line while a
+// menu loop runs.
+void TsSkinProvider::ShowMDIIcons() {
+  const int width = 60, height = GetSystemMetrics(SM_CYMENU) + 3;
+  if (!MDIIconsForm) {
+    MDIIconsForm = new TForm(Application);
+    MDIIconsForm->Hide();
+    MDIIconsForm->SetTag(-98);
+    MDIIconsForm->SetName("vxMDIIcons");
+    MDIIconsForm->SetBorderStyle(bsNone);
+    MDIIconsForm->OnPaint = [this, width, height](TObject*) {
+      TBitmap* cache = CacheBitmap();
+      if (!cache || !MDIIconsForm) return;
+      BitBlt(MDIIconsForm->Canvas()->Handle(), 0, 0, width, height, cache->Canvas()->Handle(),
+             cache->Width() - width, CaptionHeight(), SRCCOPY);
+    };
+  }
+  RECT r{};
+  GetWindowRect(form_->Handle(), &r);
+  SetWindowPos(MDIIconsForm->Handle(), HWND_TOP, r.right - width, r.top + CaptionHeight(), width, height,
+               SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void TsSkinProvider::WMSize(TMessage& m) {

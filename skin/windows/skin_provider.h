@@ -229,6 +229,7 @@ class TsSkinProvider : public TComponent {
   void WMNCHitTest(TMessage& message);
   void WMNCLButtonUp(TMessage& message);
   void CMShowingChanged(TMessage& message);
+  void ShowMDIIcons();
 
   TAlignment captionAlignment_ = taLeftJustify;
   std::unique_ptr<TsCommonData> skinData_;

@@ -29,12 +29,10 @@ class TLayoutForm : public providertest::TRecordingForm {
     Provider = layout.Read(new TsSkinProvider(this));
     Provider->SetTitleSkin("FORMTITLE");
     Provider->TitleButtons()->Add();
-    updatingWhileRead = Provider->SkinData()->IsUpdating() || !ControlState().Empty();
     layout.Finish();
   }
   TsSkinManager* Manager;
   TsSkinProvider* Provider;
-  bool updatingWhileRead = false;
 };
 
 TEST_F(ProviderLifeTest, ProviderReadFromALayoutSkinsTheFormWhenLoaded) {
