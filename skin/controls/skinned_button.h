@@ -87,7 +87,9 @@ class TsSkinnedButton : public Base {
  private:
   bool HandleSkinCommand(TMessage& m);
   bool HandleSkinnedMessage(TMessage& m);
-  void Paint(HDC dc);
+  // Into the WM_PAINT DC (between BeginPaint and EndPaint), or into the
+  // DC of WM_PRINT.
+  void Paint(HDC dc, bool print);
   void WithRedrawOff(TMessage& m, bool markFocusPaint);
   void FocusIn(TMessage& m);
   void FocusOut(TMessage& m);

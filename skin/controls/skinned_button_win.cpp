@@ -196,16 +196,21 @@ void TsSkinnedButton<Base>::FinishDisabledFace() {
 // -- Paint --------------------------------------------------------------------------------------
 
 template <class Base>
-void TsSkinnedButton<Base>::Paint(HDC given) {
+void TsSkinnedButton<Base>::Paint(HDC given, bool print) {
   HWND wnd = this->Handle();
   PAINTSTRUCT ps{};
-  HDC dc = BeginPaint(wnd, &ps);
+  HDC dc = print ? given : BeginPaint(wnd, &ps);
+  // EndPaint however painting ends, or WM_PAINT comes straight back.
   struct End {
     HWND wnd;
     PAINTSTRUCT* ps;
-    ~End() { EndPaint(wnd, ps); }
-  } end{wnd, &ps};
+    bool began;
+    ~End() {
+      if (began) EndPaint(wnd, ps);
+    }
+  } end{wnd, &ps, !print};
   if (given) dc = given;
+  if (!dc) return;
   TsCommonData* sd = skinData_.get();
   sd->Updating = sd->IsUpdating();
   if (sd->Updating) return;
@@ -373,12 +378,12 @@ bool TsSkinnedButton<Base>::HandleSkinnedMessage(TMessage& m) {
       return true;
     case WM_PAINT:
       if (!this->Parent()) break;
-      Paint(reinterpret_cast<HDC>(m.WParam));
+      Paint(reinterpret_cast<HDC>(m.WParam), false);
       if (!Designing()) return true;
       break;
     case WM_PRINT:
       stateChanged_ = true;
-      Paint(reinterpret_cast<HDC>(m.WParam));
+      Paint(reinterpret_cast<HDC>(m.WParam), true);
       return true;
     case CM_DIALOGCHAR:
       if (m.WParam == VK_SPACE && this->Enabled() && this->Focused()) {
