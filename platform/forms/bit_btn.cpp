@@ -136,6 +136,12 @@ void TBitBtn::CreateParams(TCreateParams& params) {
   params.Style = (params.Style & ~static_cast<DWORD>(BS_TYPEMASK)) | BS_OWNERDRAW;
 }
 
+void TBitBtn::SetButtonStyle(bool isDefault) {
+  if (DefaultStyleShown() == isDefault) return;
+  SetDefaultStyleShown(isDefault);
+  Invalidate();
+}
+
 void TBitBtn::Click() {
   // The close kind closes its form instead of clicking.
   if (Kind() == bkClose) {

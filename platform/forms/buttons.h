@@ -99,6 +99,9 @@ class TBitBtn : public TButton {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // The window stays owner-drawn: the default look is remembered and
+  // painted, never given to the window as BS_DEFPUSHBUTTON.
+  void SetButtonStyle(bool isDefault) override;
   // Paints the face into an owner-draw DC (CN_DRAWITEM).
   virtual void DrawItem(const DRAWITEMSTRUCT& item);
   brsm::TButtonGlyph& GlyphPainter() { return glyph_; }

@@ -208,6 +208,7 @@ class TButton : public TButtonControl {
   virtual void SetButtonStyle(bool isDefault);
   // The look SetButtonStyle last gave.
   bool DefaultStyleShown() const { return styleDefault_; }
+  void SetDefaultStyleShown(bool v) { styleDefault_ = v; }
   // The button Enter would press now: the focused button, else the Default one.
   bool Active() const { return active_; }
 

@@ -25,6 +25,13 @@ class TsSkinManager;
 // greyed, or both.
 enum TsDisabledKindItem { dkBlended, dkGrayed };
 using TsDisabledKind = TSet<TsDisabledKindItem>;
+// The same choice for a button's glyph only; its bits are those of
+// TsDisabledKind, so glyph painters take it as one.
+enum TsDisabledGlyphKindItem { dgBlended, dgGrayed };
+using TsDisabledGlyphKind = TSet<TsDisabledGlyphKindItem>;
+inline TsDisabledKind AsDisabledKind(TsDisabledGlyphKind kind) {
+  return TsDisabledKind::FromBits(kind.Bits());
+}
 
 // An override colour of SkinTransparentColor means none. A pattern index of
 // -1 is looked up by name. Nil manager: DefaultManager.

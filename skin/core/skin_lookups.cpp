@@ -163,6 +163,17 @@ int TsSkinManager::MaskBottomWidth(int itemIndex) const {
   return ThirdOfFrameHeight(item);
 }
 
+void TsSkinManager::ImageCellSize(int itemIndex, TPoint& size) const {
+  size = TPoint{0, 0};
+  if (!IsValidMaskIndex(itemIndex)) return;
+  const TsMaskData& item = MaskItems[static_cast<size_t>(itemIndex)];
+  if (item.Image) {
+    size = TPoint{item.Image->Width() / 3, item.Image->Height() / 2};
+    return;
+  }
+  size = TPoint{RectWidth(item.SourceRect) / FrameCount(item), RectHeight(item.SourceRect) / RowCount(item)};
+}
+
 // -- Common indexes ----------------------------------------------------------------------
 
 void TsSkinManager::CacheCommonIndexes() {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/graphics/geometry.h"
 #include "platform/rtl/classes.h"
 #include "platform/rtl/sets.h"
 #include "platform/rtl/strings.h"
@@ -161,6 +162,10 @@ class TsSkinManager : public TComponent, public TsSkinContent {
   int MaskRightWidth(int itemIndex) const;
   int MaskTopWidth(int itemIndex) const;
   int MaskBottomWidth(int itemIndex) const;
+  // One cell of an image item: a third of the width and half the height of
+  // an item's own bitmap, else its rectangle divided into its frames and
+  // rows. 0 x 0 for an invalid index.
+  void ImageCellSize(int itemIndex, TPoint& size) const;
 
   void CacheCommonIndexes();
 

@@ -14,6 +14,7 @@ const std::vector<std::string> kSections = {
     "SCROLLSLIDERV", "SCROLLSLIDERH", "SCROLLBAR1H", "SCROLLBAR1V", "SCROLLBAR2H", "SCROLLBAR2V",
     "TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT", "PAGECONTROL", "TABSHEET", "STATUSBAR",
     "TRACKBAR", "SLIDERCHANNEL", "GAUGE", "SPLITTER", "BAR", "BARTITLE", "MDIAREA", "WEBBUTTON",
+    "DIVIDER",
 };
 
 std::vector<TColor> FrameColors(int section, int frames) {
@@ -171,6 +172,8 @@ KitSkin MakeMarlSkin(const std::string& name) {
     TPixelBuffer picture = FramesPicture(40, 30, FrameColors(i, 3), 5, true, 1);
     skin.AddFile("SpeedButton.bmp", BmpBytes(picture));
     skin.Set("SPEEDBUTTON", "BORDERSMASK", OwnFileValue("SpeedButton.BMP", 3, 0, 0, 5, 5, 5, 5));
+    skin.Set("SPEEDBUTTON", "FADINGENABLED", "TRUE");
+    skin.Set("SPEEDBUTTON", "FADINGITERATIONS", 4);
   }
   skin.Set("SPEEDBUTTON_SMALL", "PARENTCLASS", "SPEEDBUTTON");
   for (const char* s : {"MAINMENU", "MENUITEM", "COLHEADER", "STATUSBAR", "PAGECONTROL",
@@ -194,6 +197,13 @@ KitSkin MakeMarlSkin(const std::string& name) {
   skin.Set("SLIDERCHANNEL", "PARENTCLASS", "TRACKBAR");
   skin.Set("SPLITTER", "PARENTCLASS", "PANEL");
   skin.Set("MDIAREA", "PARENTCLASS", "FORM");
+  // A tool-bar divider: one narrow frame, drawn as a strip down the middle
+  // of a divider button.
+  {
+    const int i = idx("DIVIDER");
+    const TRect r = skin.PlaceInMaster(FramesPicture(6, 24, FrameColors(i, 1), 2, false, 1));
+    skin.Set("DIVIDER", "BORDERSMASK", BorderValue(r, 2, 2, 2, 2, 1, 0, 0, 0));
+  }
   return skin;
 }
 

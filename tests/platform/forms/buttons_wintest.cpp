@@ -212,6 +212,26 @@ TEST_F(BitButtons, FaceShowsTheGlyphAndGreysItWhenDisabled) {
   EXPECT_EQ(countGreen(), 0);
 }
 
+TEST_F(BitButtons, FocusMovingBetweenThemKeepsBothOwnerDrawnWithTheirGlyphs) {
+  TBitBtn* first = Button(bkOK);
+  TBitBtn* second = Button(bkAbort);
+  second->SetLeft(140);
+  form->Show();
+  first->SetFocus();
+  Pump();
+  second->SetFocus();
+  Pump();
+  first->SetFocus();
+  Pump(100);
+  for (TBitBtn* b : {first, second})
+    EXPECT_EQ(GetWindowLongW(b->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << b->Caption();
+  GdiFlush();
+  int green = 0;  // the OK glyph's tick
+  for (int y = 0; y < first->Height(); ++y)
+    for (int x = 0; x < first->Width(); ++x) green += ScreenPixel(first, x, y) == RGB(0x00, 0xC0, 0x00);
+  EXPECT_GT(green, 10);
+}
+
 // -- TSpeedButton -------------------------------------------------------------------
 
 class SpeedButtons : public ::testing::Test {

@@ -114,6 +114,38 @@ TEST_F(LookupTest, BorderWidthsComeFromTheSideThenTheItemThenAThirdOfAFrame) {
   EXPECT_EQ(m->MaskTopWidth(5), 0);
 }
 
+TEST_F(LookupTest, ImageCellsOfOwnBitmapsAndOfRectanglesWithBadCountsAndIndexes) {
+  TsMaskData own;
+  own.Image = std::make_shared<TPixelBuffer>(121, 61);
+  own.SourceRect = TRect{0, 0, 40, 40};  // not read for an own bitmap
+  own.ImageCount = 5;
+  m->MaskItems.push_back(own);
+  TPoint size{-1, -1};
+  m->ImageCellSize(0, size);
+  EXPECT_EQ(size, (TPoint{40, 30}));
+
+  TsMaskData item;
+  item.SourceRect = TRect{10, 20, 130, 80};  // 120 x 60
+  item.ImageCount = 4;
+  item.MaskType = 1;
+  m->MaskItems.push_back(item);
+  m->ImageCellSize(1, size);
+  EXPECT_EQ(size, (TPoint{30, 30}));
+  m->MaskItems[1].ImageCount = 0;
+  m->MaskItems[1].MaskType = -3;
+  m->ImageCellSize(1, size);
+  EXPECT_EQ(size, (TPoint{120, 60}));
+  m->MaskItems[1].ImageCount = -2;
+  m->ImageCellSize(1, size);
+  EXPECT_EQ(size, (TPoint{120, 60}));
+
+  for (int bad : {-1, 2, 1000}) {
+    size = TPoint{7, 7};
+    m->ImageCellSize(bad, size);
+    EXPECT_EQ(size, (TPoint{0, 0})) << bad;
+  }
+}
+
 TEST(CommonIndexes, FollowTheLoadedSkinAndGoWithIt) {
   skintest::ScratchFolder dir("lookups");
   ASSERT_TRUE(brsm::kit::MakeMarlSkin().WriteFolder(dir.Path()));

@@ -1,0 +1,85 @@
+// The generator's real forms with a kit-made Marl in the Windows folder:
+// their buttons and panels take the skin's look and shape, fade to the hot
+// look, show the pressed look and still click, and go back to the
+// platform's look when the manager is made inactive.
+#include <gtest/gtest.h>
+
+#include "generator/skin_engine_start.h"
+#include "generator/unit1.h"
+#include "generator/unit4.h"
+#include "skin/controls/button.h"
+#include "tests/support/screenshot.h"
+#include "tests/support/skinned_controls_check.h"
+#include "tests/support/windows_folder_skin.h"
+
+using namespace brsm::test;
+
+namespace {
+
+class GeneratorButtons : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { brsm::StartSkinEngine(); }
+  void SetUp() override {
+    ParkCursor();
+    ASSERT_TRUE(PutMarlInWindowsFolder(MarlKind::Folder));
+    form = std::make_unique<TForm1>(Application);
+    form->AfterConstruction();
+    howTo = std::make_unique<TForm4>(Application);
+    howTo->AfterConstruction();
+    form->Show();
+    howTo->Show();
+    PumpFor(150);
+    ASSERT_TRUE(form->sSkinManager1->Active());
+  }
+  void TearDown() override {
+    howTo.reset();
+    form.reset();
+    RemoveMarlFromWindowsFolder();
+  }
+  std::unique_ptr<TForm1> form;
+  std::unique_ptr<TForm4> howTo;
+};
+
+}  // namespace
+
+TEST_F(GeneratorButtons, ButtonsAndPanelsTakeTheSkinsLookAndShape) {
+  TForm1* f = form.get();
+  ExpectSkinnedFace(f->OnTop);
+  ExpectSkinnedFace(f->sBitBtn1);
+  for (TsButton* b : {f->sButton1, f->sButton2, f->sButton3}) ExpectSkinnedFace(b);
+  ExpectSkinnedFace(howTo->sBitBtn1);
+  for (TsPanel* p : {f->sPanel1, howTo->sPanel1}) {
+    ASSERT_TRUE(p->SkinData()->IsSkinned());
+    const int x = p->Width() - 8, y = p->Height() / 2;
+    EXPECT_EQ(ControlPixel(p, x, y), PanelLook(p, x, y)) << p->Name();
+  }
+  SaveScreenshot("skinned_buttons_generator");
+}
+
+TEST_F(GeneratorButtons, GenerateFadesToTheHotLookAndOnTopShowsPressedAndStillClicks) {
+  TsBitBtn* generate = form->sBitBtn1;
+  HoverAndSettle(generate);
+  EXPECT_EQ(FaceShown(generate), ButtonLook(generate, generate->SkinData(), 1));
+
+  TsBitBtn* onTop = form->OnTop;
+  const LPARAM at = PointAtMiddle(onTop);
+  SendMessageW(onTop->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PumpWhile([&] { return onTop->FadeTimer() != nullptr; });
+  EXPECT_EQ(FaceShown(onTop), ButtonLook(onTop, onTop->SkinData(), 2));
+  SendMessageW(onTop->Handle(), WM_LBUTTONUP, 0, at);
+  PumpWhile([&] { return onTop->FadeTimer() != nullptr; });
+  EXPECT_EQ(form->FormStyle(), fsStayOnTop);  // the click ran
+  form->SetFormStyle(fsNormal);
+}
+
+TEST_F(GeneratorButtons, AnInactiveManagerGivesThePlatformsLookBack) {
+  form->sSkinManager1->SetActive(false);
+  PumpFor(100);
+  for (TWinControl* c : std::initializer_list<TWinControl*>{form->OnTop, form->sBitBtn1, form->sButton1,
+                                                            form->sButton3, form->sPanel1})
+    ExpectPlatformFace(c);
+  EXPECT_NE(GetWindowLongW(form->sButton1->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  form->sSkinManager1->SetActive(true);
+  PumpFor(100);
+  ExpectSkinnedFace(form->sButton1);
+}
