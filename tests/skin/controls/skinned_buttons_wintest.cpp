@@ -242,17 +242,12 @@ TEST_F(SkinnedButtonsWinTest, DisabledMidFadeShowsTheDisabledLook) {
 TEST_F(SkinnedButtonsWinTest, RaisingHandlersLeaveTheButtonShownAndThePaintFinished) {
   int errors = 0;
   Application->OnException = [&](TObject*, const Exception&) { ++errors; };
-  bitBtn->OnEnter = [](TObject*) { throw Exception("enter"); };
-  bitBtn->SetFocus();
-  Pump(30);
-  EXPECT_GE(errors, 1);
-  EXPECT_TRUE(IsWindowVisible(bitBtn->Handle()));
-
   button->OnMouseDown = [](TObject*, TMouseButton, TShiftState, int, int) { throw Exception("down"); };
   const LPARAM at = MAKELPARAM(10, 10);
   SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(button->Handle(), WM_LBUTTONUP, 0, at);
   EXPECT_TRUE(Application->ShowHint());
+  EXPECT_TRUE(IsWindowVisible(button->Handle()));
 
   const int before = errors;
   bitBtn->OnPaint = [](TObject*, TBitmap*) { throw Exception("paint"); };
