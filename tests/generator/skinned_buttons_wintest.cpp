@@ -4,8 +4,12 @@
 // platform's look when the manager is made inactive.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "generator/skin_engine_start.h"
 #include "generator/unit1.h"
+#include "generator/unit2.h"
+#include "generator/unit3.h"
 #include "generator/unit4.h"
 #include "skin/controls/button.h"
 #include "tests/support/screenshot.h"
@@ -24,19 +28,30 @@ class GeneratorButtons : public ::testing::Test {
     ASSERT_TRUE(PutMarlInWindowsFolder(MarlKind::Folder));
     form = std::make_unique<TForm1>(Application);
     form->AfterConstruction();
+    result = std::make_unique<TForm2>(Application);
+    result->AfterConstruction();
+    about = std::make_unique<TForm3>(Application);
+    about->AfterConstruction();
     howTo = std::make_unique<TForm4>(Application);
     howTo->AfterConstruction();
     form->Show();
-    howTo->Show();
+    for (TForm* f : std::initializer_list<TForm*>{result.get(), about.get(), howTo.get()}) {
+      f->SetLeft(form->Left() + form->Width() + 10);
+      f->Show();
+    }
     PumpFor(150);
     ASSERT_TRUE(form->sSkinManager1->Active());
   }
   void TearDown() override {
     howTo.reset();
+    about.reset();
+    result.reset();
     form.reset();
     RemoveMarlFromWindowsFolder();
   }
   std::unique_ptr<TForm1> form;
+  std::unique_ptr<TForm2> result;
+  std::unique_ptr<TForm3> about;
   std::unique_ptr<TForm4> howTo;
 };
 
@@ -47,12 +62,28 @@ TEST_F(GeneratorButtons, ButtonsAndPanelsTakeTheSkinsLookAndShape) {
   ExpectSkinnedFace(f->OnTop);
   ExpectSkinnedFace(f->sBitBtn1);
   for (TsButton* b : {f->sButton1, f->sButton2, f->sButton3}) ExpectSkinnedFace(b);
+  auto front = [](TForm* f) {
+    f->BringToFront();
+    PumpFor(60);
+  };
+  front(about.get());
+  ExpectSkinnedFace(about->sBitBtn1);
+  front(howTo.get());
   ExpectSkinnedFace(howTo->sBitBtn1);
-  for (TsPanel* p : {f->sPanel1, howTo->sPanel1}) {
+  std::vector<TsPanel*> panels{howTo->sPanel1};
+  front(result.get());
+  for (TsButton* b : {result->sButton1, result->sButton2}) ExpectSkinnedFace(b);
+  panels.push_back(result->sPanel1);
+  front(form.get());
+  panels.push_back(f->sPanel1);
+  for (TsPanel* p : panels) {
     ASSERT_TRUE(p->SkinData()->IsSkinned());
     const int x = p->Width() - 8, y = p->Height() / 2;
+    if (TForm* owner = dynamic_cast<TForm*>(p->Owner())) front(owner);
     EXPECT_EQ(ControlPixel(p, x, y), PanelLook(p, x, y)) << p->Name();
   }
+  form->BringToFront();
+  PumpFor(60);
   SaveScreenshot("skinned_buttons_generator");
 }
 
