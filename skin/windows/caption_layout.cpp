@@ -172,10 +172,13 @@ bool PressAllowed(int code, const TsWindowCommands& commands, bool maximized) {
 
 TsReleaseAction ReleaseAction(const TsReleaseInput& in) {
   const TsWindowCommands& c = in.Commands;
+  const int title = in.Code - CaptionTitleButton;
+  const bool known = IsButtonCode(in.Code) && (title < 0 || title < in.TitleCount);
+  // A pressed button released elsewhere only lets go.
+  if (known && in.ButtonDown && !in.InButton) return raClearHot;
   switch (in.Code) {
     case CaptionMinimize:
       if (!in.ButtonDown) return raPassOn;
-      if (!in.InButton) return raSwallow;
       return in.Iconic && !in.MainForm ? raRestore : raMinimize;
     case CaptionMaximize:
       if (!(c.MaximizeEnabled || (in.Maximized && c.RestoreEnabled))) return raSwallow;
@@ -188,7 +191,6 @@ TsReleaseAction ReleaseAction(const TsReleaseInput& in) {
     case CaptionMDIMinimize: return in.ButtonDown ? raMDIMinimize : raClearHot;
     default: break;
   }
-  const int title = in.Code - CaptionTitleButton;
   if (title >= 0 && title < in.TitleCount) return in.ButtonDown ? raTitleButtonUp : raClearHot;
   return raOther;
 }

@@ -155,7 +155,8 @@ enum TsReleaseAction {
 struct TsReleaseInput {
   int Code = 0;
   bool ButtonDown = false;
-  bool InButton = false;  // the mouse is still in the button's rectangle
+  bool InButton = false;  // the mouse is still in the button's rectangle: a
+                          // pressed button released elsewhere only lets go
   bool Iconic = false;
   bool Maximized = false;
   bool MainForm = false;  // the application's main form minimises, never restores

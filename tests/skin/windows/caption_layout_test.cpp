@@ -249,7 +249,7 @@ TEST(CaptionRelease, DecisionsFollowButtonDownPlaceAndState) {
   in.Code = CaptionMinimize;
   EXPECT_EQ(ReleaseAction(in), raPassOn);  // never pressed
   in.ButtonDown = true;
-  EXPECT_EQ(ReleaseAction(in), raSwallow);  // released outside it
+  EXPECT_EQ(ReleaseAction(in), raClearHot);  // released outside it
   in.InButton = true;
   EXPECT_EQ(ReleaseAction(in), raMinimize);
   in.Iconic = true;
@@ -259,6 +259,7 @@ TEST(CaptionRelease, DecisionsFollowButtonDownPlaceAndState) {
 
   in = TsReleaseInput{};
   in.ButtonDown = true;
+  in.InButton = true;
   in.Code = CaptionMaximize;
   in.Commands = Commands(fbSizeable);
   EXPECT_EQ(ReleaseAction(in), raMaximize);
@@ -283,6 +284,11 @@ TEST(CaptionRelease, DecisionsFollowButtonDownPlaceAndState) {
   EXPECT_EQ(ReleaseAction(in), raTitleButtonUp);
   in.Code = CaptionTitleButton + 2;  // deleted meanwhile
   EXPECT_EQ(ReleaseAction(in), raOther);
+  in.InButton = false;
+  EXPECT_EQ(ReleaseAction(in), raOther);
+  in.Code = CaptionClose;  // pressed, then released off the button
+  EXPECT_EQ(ReleaseAction(in), raClearHot);
+  in.InButton = true;
   in.Code = CaptionMDIRestore;
   EXPECT_EQ(ReleaseAction(in), raMDIRestore);
   in.Code = 2;
