@@ -23,3 +23,30 @@ TIcon* GetFileIcon(const std::string& fileName, unsigned flags) {
   }
   return icon;
 }
+
+namespace {
+
+TIcon* appSmallIcon = nullptr;
+TIcon* appLargeIcon = nullptr;
+
+}  // namespace
+
+TIcon* AppSmallIcon() { return appSmallIcon; }
+TIcon* AppLargeIcon() { return appLargeIcon; }
+
+void LoadAppIcons() {
+  FreeAppIcons();
+  wchar_t path[MAX_PATH] = {};
+  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return;
+  const std::string exe = brsm::FromUtf16(path);
+  appSmallIcon = GetFileIcon(exe, 1);
+  appLargeIcon = GetFileIcon(exe, 0);
+}
+
+void FreeAppIcons() {
+  delete appSmallIcon;
+  appSmallIcon = nullptr;
+  delete appLargeIcon;
+  appLargeIcon = nullptr;
+}

@@ -350,8 +350,13 @@ void TsSkinProvider::SkinnedMessage(TMessage& m) {
     case WM_NCHITTEST: WMNCHitTest(m); return;
     case WM_NCPAINT: WMNCPaint(m); return;
     case WM_NCACTIVATE: WMNCActivate(m); return;
-    case WM_NCLBUTTONDOWN:
-      SetHotButton(0, true);
+    case WM_NCLBUTTONDOWN: WMNCLButtonDown(m); return;
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE:
+      // A drag that lost the mouse ends where it is, without moving.
+      if (BorderDrag.Provider == this && (BorderDrag.Dragging || BorderDrag.Pending) &&
+          (m.Msg == WM_CANCELMODE || reinterpret_cast<HWND>(m.LParam) != wnd))
+        EndBorderDrag();
       OldWndProc(m);
       return;
     case WM_NCLBUTTONUP:
@@ -618,6 +623,8 @@ void TsSkinProvider::WMNCHitTest(TMessage& m) {
   const int code = HitTest(TPoint{XOf(m.LParam), YOf(m.LParam)});
   if (code != HTNOWHERE && code != HTCAPTION) {
     m.Result = code;
+    if (resizeMode_ == rmBorder && !BorderDrag.Dragging && code >= HTLEFT && code <= HTBOTTOMRIGHT)
+      BorderDrag.EdgeCode = code;
     return;
   }
   OldWndProc(m);
@@ -702,16 +709,22 @@ void TsSkinProvider::WMNCActivate(TMessage& m) {
   m.Result = result;
 }
 
-void TsSkinProvider::WMNCLButtonUp(TMessage& m) {
-  // The buttons are not drawn yet, so every release is the platform's.
-  SetHotButton(0, true);
-  OldWndProc(m);
-}
-
 void TsSkinProvider::WMSysCommand(TMessage& m) {
   HWND wnd = form_->HandleIfAllocated();
   const UINT command = static_cast<UINT>(m.WParam & 0xFFF0);
   if (LOWORD(m.WParam) == 0xF012) form_->Repaint();
+  if (resizeMode_ == rmBorder && !BorderDrag.Dragging && wnd && (command == SC_MOVE || command == SC_SIZE)) {
+    // The outline drag takes the mouse; passed on, the command would
+    // start the system's live move or size loop.
+    EndBorderDrag();
+    SetCapture(wnd);
+    BorderDrag.Provider = this;
+    BorderDrag.Pending = true;
+    BorderDrag.Moving = command == SC_MOVE;
+    if (command == SC_SIZE && !BorderDrag.KeepEdge) BorderDrag.EdgeCode = 0;
+    m.Result = 0;
+    return;
+  }
   if (form_->FormStyle() == fsMDIChild) {
     TsSkinProvider* parent = MDIParentProvider;
     const bool begun = parent && form_->WindowState() == wsMaximized && command != SC_MAXIMIZE;

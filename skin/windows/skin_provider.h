@@ -15,8 +15,10 @@
 #include "platform/forms/text_alignment.h"
 #include "platform/graphics/bitmap.h"
 #include "skin/core/common_data.h"
+#include "skin/windows/border_drag.h"
 #include "skin/windows/button_masks.h"
 #include "skin/windows/caption_buttons.h"
+#include "skin/windows/caption_layout.h"
 #include "skin/windows/ctrl_adapter.h"
 #include "skin/windows/form_geometry.h"
 #include "skin/windows/system_menu.h"
@@ -115,19 +117,34 @@ class TsSkinProvider : public TComponent {
   void PaintClientArea(TMessage& message);
   void PaintClient(HDC dc, bool notify);
   TBitmap* CacheBitmap() const;
+  // The kept top rows can stand in for a full repaint of the title.
+  bool TitleShortcutApplies() const;
 
   // -- Caption buttons -------------------------------------------------------------------
   // The provider's answer to WM_NCHITTEST at a screen point; HTNOWHERE
   // lets the platform answer.
   int HitTest(TPoint screenPoint);
   void SetHotButton(int code, bool repaint);
+  void PressButton(int code);
+  // Redraws one button in its state into the cache and onto the window.
+  void RepaintCaptionButton(int code);
   // The button record of a code, nullptr for none.
   TsCaptionButton* ButtonOf(int code);
   void ShowSystemMenu(int x, int y);
+  // Lays the caption buttons out for the form as it is now; every button's
+  // rectangle is set (empty when not placed).
+  TsCaptionLayout LayoutButtons(TsCaptionPlan* plan = nullptr);
+  // The width the caption buttons take.
+  int ButtonsWidth() { return LayoutButtons().ButtonsWidth; }
+  // The window commands of the form now (its system menu's answers).
+  TsWindowCommands WindowCommands() const;
+  // Where hit-test points are taken from, in screen coordinates.
+  TPoint HitTestOriginNow() const;
 
   // -- Border drag and snapping -------------------------------------------------------
   void StartBorderDrag(int x, int y);
-  void BorderDragStep(int x, int y);
+  // A mouse step of the drag; client coordinates unless screen is set.
+  void BorderDragStep(int x, int y, bool screen = false);
   void FinishBorderDrag();
   void SnapWindowPos(WINDOWPOS& pos);
 
@@ -227,7 +244,18 @@ class TsSkinProvider : public TComponent {
   void WMActivate(TMessage& message);
   void WMWindowPosChanged(TMessage& message);
   void WMNCHitTest(TMessage& message);
+  void WMNCLButtonDown(TMessage& message);
   void WMNCLButtonUp(TMessage& message);
+  // Draws the title band, caption icon, TITLEBAR strip, buttons and text
+  // into the cache; the shortcut path uses the record's manager for text.
+  void DrawTitleBand(const TPixelBufferView& cache);
+  void DrawCaptionText(bool ownManager);
+  void DrawMenuLine(const TPixelBufferView& cache);
+  void DrawCaptionButtons(const TPixelBufferView& cache);
+  void DrawCaptionIcon();
+  // One caption button's image in its state, with the images a maximised
+  // or iconic form shows instead.
+  void PaintButtonImage(int code, const TPixelBufferView& cache);
   void CMShowingChanged(TMessage& message);
   void ShowMDIIcons();
 
@@ -264,18 +292,21 @@ extern bool SystemMenuOpen;
 // The border drag of ResizeMode rmBorder, one at a time in the process.
 struct TsBorderDragState {
   bool Dragging = false;
-  bool Pending = false;
+  bool Pending = false;  // SC_MOVE or SC_SIZE took the mouse; no step yet
   bool Moving = false;
   int EdgeCode = 0;
+  bool KeepEdge = false;  // a border press names the edge for SC_SIZE
+  TsSkinProvider* Provider = nullptr;
   HWND DesktopWindow = nullptr;
   HDC DesktopDC = nullptr;
   int SavedDC = 0;
-  TRect Outline{};
-  TPoint LastMouse{};
-  int MinWidth = 0;
-  int MinHeight = 0;
+  TsDragOutline Outline;
+  TPoint Shift{};  // an MDI child's outline lies in its parent
 };
 extern TsBorderDragState BorderDrag;
+// Ends any drag without moving: the outline is erased, the desktop DC
+// given back, the mouse released.
+void EndBorderDrag();
 
 // The provider among the form's components, nullptr when none.
 TsSkinProvider* FindSkinProvider(TCustomForm* form);

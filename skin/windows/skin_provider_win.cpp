@@ -93,6 +93,7 @@ void TsSkinProvider::AfterConstruction() {
 
 TsSkinProvider::~TsSkinProvider() {
   TComponent::Destroying();
+  if (BorderDrag.Provider == this) EndBorderDrag();
   if (form_) {
     UnregisterSkinnedForm(form_);
     hook_.Uninstall();

@@ -3,6 +3,7 @@
 #include "skin/core/broadcast_win.h"
 #include "skin/core/control_model_win.h"
 #include "skin/core/control_utils_win.h"
+#include "skin/core/skin_utils_win.h"
 #include "skin/windows/skin_provider.h"
 
 namespace {
@@ -62,9 +63,12 @@ void StartSkinWindows() {
   hooks.UpdateFormRegion = UpdateRegionOfForm;
   hooks.FadeControlIn = FadeControlIn;
   SetProviderHooks(hooks);
+  LoadAppIcons();
 }
 
 void StopSkinWindows() {
+  EndBorderDrag();
+  FreeAppIcons();
   SetProviderHooks(TsProviderHooks{});
   SetProviderLink(nullptr);
 }

@@ -5,6 +5,7 @@
 
 #include "platform/forms/forms.h"
 #include "platform/forms/menus.h"
+#include "skin/windows/system_menu_rules.h"
 
 class TsSkinProvider;
 
@@ -21,16 +22,20 @@ class TsSystemMenu : public TPopupMenu {
   // Not yet: the menu has no commands, so there is nothing to update.
   void UpdateItems();
 
-  // Not yet: until the commands exist no window command is shown or
-  // allowed, so no caption button is drawn or pressed for one.
-  bool VisibleClose() const { return false; }
-  bool VisibleMax() const { return false; }
-  bool VisibleMin() const { return false; }
-  bool EnabledMax() const { return false; }
-  bool EnabledMin() const { return false; }
-  bool EnabledRestore() const { return false; }
+  // The window commands the form's state shows and allows now; the caption
+  // buttons ask the same.
+  TsWindowCommands Commands() const;
+  bool VisibleClose() const { return Commands().CloseVisible; }
+  bool VisibleMax() const { return Commands().MaximizeVisible; }
+  bool VisibleMin() const { return Commands().MinimizeVisible; }
+  bool EnabledMax() const { return Commands().MaximizeEnabled; }
+  bool EnabledMin() const { return Commands().MinimizeEnabled; }
+  bool EnabledRestore() const { return Commands().RestoreEnabled; }
 
  private:
   TsSkinProvider* provider_;
   TCustomForm* form_ = nullptr;
 };
+
+// The state of a form the window commands are decided by.
+TsWindowCommandState WindowCommandStateOf(TCustomForm* form);

@@ -12,6 +12,8 @@
 #include "skin/windows/skin_provider.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/windows_folder_skin.h"
+#include "tools/skinkit/kit_pictures.h"
+#include "tools/skinkit/marl_skin.h"
 
 namespace {
 
@@ -104,6 +106,40 @@ TEST_F(ProviderMainForm, SkinsTheFrameOfTheRealMainFormAndGivesItBack) {
   EXPECT_NE(GetWindowLongW(wnd, GWL_STYLE) & WS_SYSMENU, 0);
   EXPECT_FALSE(HasRegion(wnd));
   EXPECT_EQ(form->Color(), clBtnFace);
+}
+
+TEST_F(ProviderMainForm, DialogTitleShowsItsCaptionAndALoneSmallCloseButton) {
+  form = std::make_unique<TForm1>(Application);
+  form->AfterConstruction();
+  auto* p = new TsSkinProvider(form.get());
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  for (int i = 0; i < 5; ++i) Application->ProcessMessages();
+  p->RepaintFrameNow();
+  for (int i = 0; i < 5; ++i) Application->ProcessMessages();
+  HWND wnd = form->Handle();
+
+  ASSERT_TRUE(p->FormActive);
+  EXPECT_FALSE(p->IconVisible());
+  EXPECT_EQ(p->TitleIconWidth(), 0);
+  ASSERT_FALSE(p->ButtonClose.Rect.IsEmpty());
+  EXPECT_EQ(p->ButtonClose.Rect.Width(), 12);  // SICONCLOSE
+  EXPECT_TRUE(p->ButtonMax.Rect.IsEmpty());
+  EXPECT_TRUE(p->ButtonMin.Rect.IsEmpty());
+  EXPECT_TRUE(p->ButtonHelp.Rect.IsEmpty());
+  HDC dc = GetWindowDC(wnd);
+  const TRect c = p->ButtonClose.Rect;
+  EXPECT_EQ(static_cast<TColor>(GetPixel(dc, (c.Left + c.Right) / 2, (c.Top + c.Bottom) / 2)),
+            brsm::kit::KitColor(35, 10));
+  // The caption starts where an icon would otherwise be.
+  const TColor text = brsm::kit::KitColor(brsm::kit::MarlSectionIndex("FORMTITLE"), p->FormActive ? 3 : 2);
+  int letters = 0;
+  for (int x = p->FrameWidth() + 4; x < p->FrameWidth() + 100; ++x)
+    for (int y = p->FrameHeight(); y < p->FrameHeight() + p->CaptionHeight(); ++y)
+      letters += static_cast<TColor>(GetPixel(dc, x, y)) == text;
+  ReleaseDC(wnd, dc);
+  EXPECT_GT(letters, 20);
+  EXPECT_TRUE(brsm::test::SaveScreenshot("generator_title_bar"));
 }
 
 }  // namespace

@@ -204,6 +204,19 @@ KitSkin MakeMarlSkin(const std::string& name) {
     const TRect r = skin.PlaceInMaster(FramesPicture(6, 24, FrameColors(i, 1), 2, false, 1));
     skin.Set("DIVIDER", "BORDERSMASK", BorderValue(r, 2, 2, 2, 2, 1, 0, 0, 0));
   }
+  // The strip behind a form's caption buttons: two frames (inactive,
+  // active) of 30 x 20 with 10-pixel sides.
+  {
+    const int i = idx("FORM");
+    const TRect r = skin.PlaceInMaster(FramesPicture(30, 20, {KitColor(i, 20), KitColor(i, 21)}, 3, false, 1));
+    skin.Set("FORM", "TITLEBAR", BorderValue(r, 10, 0, 10, 0, 2, 0, 0, 0));
+  }
+  return skin;
+}
+
+KitSkin MakeMarlReusableTitleSkin(const std::string& name) {
+  KitSkin skin = MakeMarlSkin(name);
+  skin.Set("FORM", "RESERVEDBOOLEAN", "TRUE");
   return skin;
 }
 

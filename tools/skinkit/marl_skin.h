@@ -20,6 +20,9 @@ int MarlSectionIndex(const std::string& section);  // -1 when not in Marl
 // plain names), a JPEG pattern over the size threshold and a small JPEG
 // texture, PARENTCLASS inheritance and gradients.
 KitSkin MakeMarlSkin(const std::string& name = "Marl");
+// Marl whose FORM section lets a form reuse its kept title rows
+// (RESERVEDBOOLEAN).
+KitSkin MakeMarlReusableTitleSkin(const std::string& name = "MarlReused");
 
 // Many sections with own bitmaps, master items and JPEG patterns; for
 // measuring loads.
