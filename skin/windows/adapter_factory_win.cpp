@@ -4,11 +4,13 @@
 
 #include <array>
 
+#include "skin/windows/base_wnd_win.h"
+
 namespace {
 
 // In the order of TvxAdapterKind.
 const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
-    /* EditWnd */ nullptr,
+    /* EditWnd */ &ConstructAdapter<TvxEditWnd>,
 
     /* BtnWnd */ nullptr,
 
@@ -50,13 +52,13 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* ToolBarWnd */ nullptr,
 
-    /* ComboListWnd */ nullptr,
+    /* ComboListWnd */ &ConstructAdapter<TvxComboListWnd>,
 
     /* MnuWnd */ nullptr,
 
     /* DialogWnd */ nullptr,
 
-    /* MDIWnd */ nullptr,
+    /* MDIWnd */ &ConstructAdapter<TvxMDIWnd>,
 };
 
 }  // namespace

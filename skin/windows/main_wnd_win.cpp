@@ -40,7 +40,7 @@ bool IsSkinManagerDesigning(const TsSkinManager* manager) {
 // -- Life ------------------------------------------------------------------------------------
 
 TvxMainWnd::TvxMainWnd(const TvxAdapterArgs& args) {
-  if (SetWindowThemeProc && args.Handle && args.Section != "DIALOG")
+  if (SetWindowThemeProc && args.Handle && args.ThemeOff && args.Section != "DIALOG")
     SetWindowThemeProc(args.Handle, L" ", L" ");
   WindowHandle = args.Handle;
   SkinManager = args.Manager;
@@ -209,9 +209,7 @@ void TvxMainWnd::WndProc(TMessage& m) {
       Caption = ReadWindowText(WindowHandle);
       return;
     case WM_MOUSEMOVE:
-      if (DefaultManager && !IsSkinManagerDesigning(DefaultManager) && IsWindowEnabled(WindowHandle) &&
-          DefaultManager->HotWindow() != reinterpret_cast<uintptr_t>(WindowHandle))
-        DefaultManager->SetHotControl(reinterpret_cast<uintptr_t>(WindowHandle));
+      MakeHotWindow(WindowHandle);
       break;
     default:
       break;
@@ -295,6 +293,12 @@ void RedrawWindowFrame(HWND window, bool frameChanged) {
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   else
     SendMessageW(window, WM_NCPAINT, 1, 0);
+}
+
+void MakeHotWindow(HWND window) {
+  if (DefaultManager && !IsSkinManagerDesigning(DefaultManager) && IsWindowEnabled(window) &&
+      DefaultManager->HotWindow() != reinterpret_cast<uintptr_t>(window))
+    DefaultManager->SetHotControl(reinterpret_cast<uintptr_t>(window));
 }
 
 std::string ReadWindowText(HWND window) {

@@ -33,6 +33,7 @@ struct TvxAdapterArgs {
   std::string Section;   // the record's section when it has none
   TsSkinManager* Manager = nullptr;
   TsCommonData* SkinData = nullptr;  // borrowed; nullptr: the adapter makes and owns one
+  bool ThemeOff = true;  // the window's visual theme goes (never for "DIALOG")
 };
 
 // Where a window sits (GetWindowPosInParent).
@@ -149,6 +150,9 @@ void FreeAdapter(T*& adapter) {
 TvxMainWnd* AdapterOfWindow(HWND window);
 // SetWindowPos with SWP_FRAMECHANGED (flag set), else WM_NCPAINT (1, 0).
 void RedrawWindowFrame(HWND window, bool frameChanged);
+// The default manager's hot window becomes this one (the mouse is over it),
+// unless it is disabled or already hot.
+void MakeHotWindow(HWND window);
 // The window's text in the program's code page.
 std::string ReadWindowText(HWND window);
 

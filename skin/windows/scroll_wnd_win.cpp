@@ -24,10 +24,6 @@ int YOf(LPARAM p) { return static_cast<short>(HIWORD(p)); }
 
 uintptr_t Id(HWND w) { return reinterpret_cast<uintptr_t>(w); }
 
-TvxSystemBarSizes SystemSizes() {
-  return {GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXHSCROLL)};
-}
-
 TRect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 void ReadInfo(HWND window, int direction, TvxScrollBar& bar) {
@@ -64,6 +60,10 @@ class WindowsScrollSeam : public TvxScrollSeam {
 };
 
 }  // namespace
+
+TvxSystemBarSizes SystemBarSizes() {
+  return {GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXHSCROLL)};
+}
 
 void UseWindowsScrollSeam() {
   // Lives for the program: timers of a closing window may still come in.
@@ -171,7 +171,7 @@ TvxBarFrame TvxScrollWnd::Frame(bool screen) const {
   f.RightEdge = RightEdge;
   f.BottomEdge = BottomEdge;
   f.LeftScrollBar = LeftScrollBar;
-  const TvxSystemBarSizes sys = SystemSizes();
+  const TvxSystemBarSizes sys = SystemBarSizes();
   if (HorzBar) {
     f.HorzVisible = HorzBar->Visible;
     f.HorzThickness = ScrollBarThickness(*HorzBar, sys);
@@ -190,7 +190,7 @@ TRect TvxScrollWnd::BarRectOnScreen(int direction) const {
 
 int TvxScrollWnd::HitArrow(int direction) const {
   const TvxScrollBar* bar = Bar(direction);
-  return bar ? ScrollBarArrowLength(*bar, SystemSizes(), 0) : 0;
+  return bar ? ScrollBarArrowLength(*bar, SystemBarSizes(), 0) : 0;
 }
 
 bool TvxScrollWnd::GripApplies() const {
@@ -265,7 +265,7 @@ void TvxScrollWnd::PaintBar(HDC dc, int direction, int pressedHot, int thumbStar
     return 0;
   };
 
-  const TvxSystemBarSizes sys = SystemSizes();
+  const TvxSystemBarSizes sys = SystemBarSizes();
   TvxBarLook look;
   look.Direction = direction;
   look.Info = bar->Info;
@@ -348,7 +348,7 @@ void TvxScrollWnd::CalcSize(TMessage& m) {
   RightEdge = window.right - client.right;
   BottomEdge = window.bottom - client.bottom;
   if (!HorzBar || !VertBar) return;
-  const TvxSystemBarSizes sys = SystemSizes();
+  const TvxSystemBarSizes sys = SystemBarSizes();
   TRect r = ToRect(client);
   TakeBarRoom(r, *HorzBar, *VertBar, style & WS_HSCROLL, style & WS_VSCROLL,
               ScrollBarThickness(*HorzBar, sys), ScrollBarThickness(*VertBar, sys), LeftScrollBar);

@@ -69,5 +69,7 @@ bool IsScrollBarEnabled(HWND window, int direction);
 // Commands 51/52 around the scroll message; SB_THUMBTRACK sets the
 // position first.
 void SendScrollMessage(HWND window, unsigned scrollMessage, int code, int position);
+// The system's scroll-bar sizes.
+TvxSystemBarSizes SystemBarSizes();
 // The Windows side of the scroll bars' timers, capture and messages.
 void UseWindowsScrollSeam();
