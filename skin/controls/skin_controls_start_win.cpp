@@ -1,9 +1,11 @@
 #include "skin/controls/skin_controls_start_win.h"
 
+#include "skin/controls/label.h"
+
 namespace brsm {
 
-void StartSkinControls() {}
+void StartSkinControls() { RegisterEditLabelMaker(); }
 
-void StopSkinControls() {}
+void StopSkinControls() { SetEditLabelMaker(nullptr); }
 
 }  // namespace brsm

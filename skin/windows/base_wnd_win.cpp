@@ -287,3 +287,23 @@ void TvxEditWnd::WndProc(TMessage& m) {
       break;
   }
 }
+
+void UpdateMemoAdapter(TsCommonData* record, TvxEditWnd*& adapter) {
+  auto* memo = record ? dynamic_cast<TWinControl*>(record->HostControl) : nullptr;
+  const bool skinned = memo && record->IsSkinned() && !memo->ComponentState().Contains(csDesigning) &&
+                       !memo->ComponentState().Contains(csDestroying);
+  if (!skinned) {
+    FreeAdapter(adapter);
+    return;
+  }
+  HWND window = memo->HandleIfAllocated();
+  if (adapter && (!adapter->Hooked() || adapter->WindowHandle != window)) FreeAdapter(adapter);
+  if (adapter || !window) return;
+  TvxAdapterArgs args;
+  args.Handle = window;
+  args.Repaint = true;
+  args.Section = "EDIT";
+  args.Manager = record->SkinManager();
+  args.SkinData = record;
+  adapter = TvxMainWnd::Create<TvxEditWnd>(args);
+}

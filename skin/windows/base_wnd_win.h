@@ -70,3 +70,8 @@ class TvxMDIWnd : public TvxBaseWnd {
   bool ChildMaximized() const;
   void PaintClientBackground(HDC dc, bool print);
 };
+
+// A skinned memo with a window always has a hooked edit adapter on it
+// (section "EDIT", the memo's record); one whose window went is replaced;
+// an unskinned memo has none. Replaced adapters are freed.
+void UpdateMemoAdapter(TsCommonData* record, TvxEditWnd*& adapter);
