@@ -30,41 +30,51 @@ TsMaskData CountedFrames(const TsMaskData& item) {
   return counted;
 }
 
-void FramePlain(const TPixelBufferView& pixels, TColor border) {
-  FillRectPixels(pixels, TRect{0, 0, pixels.Width, pixels.Height}, ColorToRGB(clWindow));
-  const TColor rgb = ColorToRGB(border);
+}  // namespace
+
+void FillFramed(const TPixelBufferView& pixels, TColor fill, TColor frame) {
+  if (pixels.Empty()) return;
+  FillRectPixels(pixels, TRect{0, 0, pixels.Width, pixels.Height}, ColorToRGB(fill));
+  const TColor rgb = ColorToRGB(frame);
   FillRectPixels(pixels, TRect{0, 0, pixels.Width, 1}, rgb);
   FillRectPixels(pixels, TRect{0, pixels.Height - 1, pixels.Width, pixels.Height}, rgb);
   FillRectPixels(pixels, TRect{0, 0, 1, pixels.Height}, rgb);
   FillRectPixels(pixels, TRect{pixels.Width - 1, 0, pixels.Width, pixels.Height}, rgb);
 }
 
-}  // namespace
-
-void RefreshControlCache(TsCommonData* record, HWND window, bool plainFrame) {
-  if (!record || !record->BackgroundStale) return;
+bool SizeCacheToWindow(TsCommonData* record, HWND window) {
+  if (!record) return false;
   record->PrepareCacheBitmap();
+  if (!record->CacheBitmap) return false;
   RECT r{};
   GetWindowRect(window, &r);
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
-  if (!record->CacheBitmap) return;
+  // No cache for a window without size.
   if (width <= 0 || height <= 0) {
-    // No cache for a window without size.
     record->CacheBitmap->SetSize(0, 0);
+    return false;
+  }
+  record->CacheBitmap->SetSize(width, height);
+  return true;
+}
+
+void RefreshControlCache(TsCommonData* record, HWND window, bool plainFrame) {
+  if (!record || !record->BackgroundStale) return;
+  if (!SizeCacheToWindow(record, window)) {
     record->BackgroundStale = false;
     return;
   }
-  record->CacheBitmap->SetSize(width, height);
   const TPixelBufferView pixels = record->CacheBitmap->PixelView();
   TsSkinManager* manager = record->SkinManager();
   const bool framed = plainFrame && manager &&
                       (manager->SkinData.BorderColor & 0xFFFFFF) != SkinTransparentColor;
   if (framed) {
-    FramePlain(pixels, manager->SkinData.BorderColor);
+    FillFramed(pixels, clWindow, manager->SkinData.BorderColor);
   } else if (GetParent(window)) {
     TvxWindowPlace place;
     GetWindowPosInParent(window, place);
+    const int width = pixels.Width, height = pixels.Height;
     TCacheInfo parent;
     GetParentCacheInfoOfWindow(window, parent);
     if (parent.Ready) {

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/forms/window_procedure.h"
 #include "skin/core/skin_utils_win.h"
 #include "skin/windows/main_wnd_win.h"
 
@@ -52,6 +53,8 @@ LRESULT CALLBACK ForeignWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   }
   LRESULT result = 0;
   if (adapter) {
+    // Deferred deletions wait while an adapter's procedure runs.
+    brsm::DispatchScope scope;
     TMessage m = BuildMessage(msg, wParam, lParam);
     brsm::GuardedCall(adapter, [&] { adapter->Dispatch(m); });
     result = m.Result;

@@ -191,15 +191,11 @@ void TvxEditWnd::WndProc(TMessage& m) {
         if (Hooked()) ApplySkinColors();
         return;
       case SkinCmdFinishUpdate:
-        if (SkinData->IsUpdating()) {
-          SkinData->Updating = false;
-          RedrawWindow(WindowHandle, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-        }
+        FinishUpdate(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
         break;
       case SkinCmdQuerySkinned:
-        m.LParam = 1;
-        m.Result = 1;
+      case SkinCmdQueryApplication:
+        AnswerIdentityQuery(m);
         return;
       case SkinCmdRedrawNow:
         if (!ColorsApplied) ApplySkinColors();
@@ -208,9 +204,6 @@ void TvxEditWnd::WndProc(TMessage& m) {
         return;
       case SkinCmdQuerySectionIndex:
         m.Result = SkinData->SectionIndex + 1;
-        return;
-      case SkinCmdQueryApplication:
-        m.Result = reinterpret_cast<LRESULT>(Application);
         return;
       default:
         break;

@@ -10,7 +10,6 @@
 #include "skin/core/cache_bitmap_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/dc_helpers_win.h"
-#include "skin/core/pixel_fill.h"
 #include "skin/windows/base_wnd_win.h"
 #include "skin/windows/scroll_tracking.h"
 
@@ -37,20 +36,7 @@ void TvxComboListWnd::PrepareListCache() {
   }
   SkinData->RefreshSkinIndexes();
   ApplySkinColors();
-  SkinData->PrepareCacheBitmap();
-  RECT r{};
-  GetWindowRect(WindowHandle, &r);
-  if (!SkinData->CacheBitmap) return;
-  SkinData->CacheBitmap->SetSize(r.right - r.left, r.bottom - r.top);
-  const TPixelBufferView cache = SkinData->CachePixels();
-  if (!cache.Empty()) {
-    FillRectPixels(cache, TRect{0, 0, cache.Width, cache.Height}, ColorToRGB(BackgroundColor));
-    const TColor frame = ColorToRGB(FrameColor);
-    FillRectPixels(cache, TRect{0, 0, cache.Width, 1}, frame);
-    FillRectPixels(cache, TRect{0, cache.Height - 1, cache.Width, cache.Height}, frame);
-    FillRectPixels(cache, TRect{0, 0, 1, cache.Height}, frame);
-    FillRectPixels(cache, TRect{cache.Width - 1, 0, cache.Width, cache.Height}, frame);
-  }
+  if (SizeCacheToWindow(SkinData, WindowHandle)) FillFramed(SkinData->CachePixels(), BackgroundColor, FrameColor);
   SkinData->BackgroundStale = false;
 }
 

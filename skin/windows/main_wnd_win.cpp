@@ -241,23 +241,14 @@ bool TvxMainWnd::HandleCommand(TMessage& m) {
       SkinData->BackgroundStale = true;
       SendMessageW(WindowHandle, WM_PAINT, 0, 0);
       return true;
-    case SkinCmdQueryCache: {
-      // Ready only with pixels to copy: an empty answer would send the
-      // asker into a cache that is not there.
-      const TPixelBufferView pixels = SkinData->CachePixels();
-      if (!pixels.Empty()) ParentCacheInfo = MakeCacheInfo(pixels, 0, 0);
+    case SkinCmdQueryCache:
+      AnswerCacheQuery();
       return true;
-    }
     case SkinCmdFinishUpdate:
-      if (!SkinData->IsUpdating()) return false;
-      SkinData->Updating = false;
-      RedrawWindow(WindowHandle, nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-      return true;
+      return FinishUpdate(RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     case SkinCmdQuerySkinned:
-      m.LParam = 1;
-      m.Result = 1;
-      return true;
+    case SkinCmdQueryApplication:
+      return AnswerIdentityQuery(m);
     case SkinCmdQueryUpdating:
       m.LParam = SkinData->BackgroundStale || SkinData->IsUpdating();
       return false;
@@ -273,12 +264,37 @@ bool TvxMainWnd::HandleCommand(TMessage& m) {
     case SkinCmdRedrawNow:
       RefreshControlCache(SkinData, WindowHandle, false);
       return false;
+    default:
+      return false;
+  }
+}
+
+void TvxMainWnd::AnswerCacheQuery() {
+  // Ready only with pixels to copy: an empty answer would send the asker
+  // into a cache that is not there.
+  const TPixelBufferView pixels = SkinData ? SkinData->CachePixels() : TPixelBufferView{};
+  if (!pixels.Empty()) ParentCacheInfo = MakeCacheInfo(pixels, 0, 0);
+}
+
+bool TvxMainWnd::AnswerIdentityQuery(TMessage& m) {
+  switch (SkinCmdOf(m.WParam)) {
+    case SkinCmdQuerySkinned:
+      m.LParam = 1;
+      m.Result = 1;
+      return true;
     case SkinCmdQueryApplication:
       m.Result = AsLParam(Application);
       return true;
     default:
       return false;
   }
+}
+
+bool TvxMainWnd::FinishUpdate(UINT redrawFlags) {
+  if (!SkinData || !SkinData->IsUpdating()) return false;
+  SkinData->Updating = false;
+  RedrawWindow(WindowHandle, nullptr, nullptr, redrawFlags);
+  return true;
 }
 
 // -- Routines ----------------------------------------------------------------------------------

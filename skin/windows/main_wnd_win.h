@@ -107,6 +107,15 @@ class TvxMainWnd : public TObject {
   // Answers a command; true when it is not passed on.
   virtual bool HandleCommand(TMessage& message);
 
+  // Answers shared by the family: SkinCmdQueryCache from the record's cache
+  // (ready only with pixels), SkinCmdQuerySkinned and SkinCmdQueryApplication
+  // (true when the message was one of those two).
+  void AnswerCacheQuery();
+  bool AnswerIdentityQuery(TMessage& message);
+  // SkinCmdFinishUpdate: when the record is updating it stops and the window
+  // is redrawn with `redrawFlags`; false when it was not updating.
+  bool FinishUpdate(UINT redrawFlags);
+
   // Second half of construction: colours saved, the hook installed.
   void Start(bool repaint);
 
@@ -167,6 +176,11 @@ void PaintAdapterCorners(TsCommonData* record, int state, TvxMainWnd* adapter);
 // The cache brought up to date when the background is stale: the parent's
 // look and the section, or a plain frame in the skin's border colour.
 void RefreshControlCache(TsCommonData* record, HWND window, bool plainFrame);
+// The record's cache made and sized to the window; false (and no pixels)
+// for a window without size.
+bool SizeCacheToWindow(TsCommonData* record, HWND window);
+// The whole bitmap in `fill` inside a one-pixel frame.
+void FillFramed(const TPixelBufferView& pixels, TColor fill, TColor frame);
 // The disabled kind a receiver of SkinCmdQuerySectionIndex may set for
 // RefreshControlCache.
 extern TsDisabledKind AdapterDisabledKind;

@@ -560,24 +560,15 @@ void TvxScrollWnd::WndProc(TMessage& m) {
           SkinData->BackgroundStale = true;
         }
         break;
-      case SkinCmdQueryCache: {
-        const TPixelBufferView pixels = SkinData->CachePixels();
-        if (!pixels.Empty()) ParentCacheInfo = MakeCacheInfo(pixels, 0, 0);
+      case SkinCmdQueryCache:
+        AnswerCacheQuery();
         break;
-      }
       case SkinCmdFinishUpdate:
-        if (SkinData->IsUpdating()) {
-          SkinData->Updating = false;
-          RedrawWindow(WindowHandle, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-        }
+        FinishUpdate(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
         break;
       case SkinCmdQuerySkinned:
-        m.LParam = 1;
-        m.Result = 1;
-        return;
       case SkinCmdQueryApplication:
-        m.Result = reinterpret_cast<LRESULT>(Application);
+        AnswerIdentityQuery(m);
         return;
       default:
         break;
