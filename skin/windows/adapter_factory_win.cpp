@@ -5,6 +5,11 @@
 #include <array>
 
 #include "skin/windows/base_wnd_win.h"
+#include "skin/windows/bar_wnd_win.h"
+#include "skin/windows/btn_wnd_win.h"
+#include "skin/windows/check_box_wnd_win.h"
+#include "skin/windows/panel_wnd_win.h"
+#include "skin/windows/static_wnd_win.h"
 
 namespace {
 
@@ -12,21 +17,21 @@ namespace {
 const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
     /* EditWnd */ &ConstructAdapter<TvxEditWnd>,
 
-    /* BtnWnd */ nullptr,
+    /* BtnWnd */ &ConstructAdapter<TvxBtnWnd>,
 
-    /* BitBtnWnd */ nullptr,
+    /* BitBtnWnd */ &ConstructAdapter<TvxBitBtnWnd>,
 
-    /* CheckBoxWnd */ nullptr,
+    /* CheckBoxWnd */ &ConstructAdapter<TvxCheckBoxWnd>,
 
     /* ComboBoxWnd */ nullptr,
 
     /* GridWnd */ nullptr,
 
-    /* GroupBoxWnd */ nullptr,
+    /* GroupBoxWnd */ &ConstructAdapter<TvxGroupBoxWnd>,
 
     /* ListViewWnd */ nullptr,
 
-    /* PanelWnd */ nullptr,
+    /* PanelWnd */ &ConstructAdapter<TvxPanelWnd>,
 
     /* TreeViewWnd */ nullptr,
 
@@ -36,21 +41,21 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* VirtualTreeViewWnd */ nullptr,
 
-    /* IconWnd */ nullptr,
+    /* IconWnd */ &ConstructAdapter<TvxIconWnd>,
 
-    /* StaticWnd */ nullptr,
+    /* StaticWnd */ &ConstructAdapter<TvxStaticWnd>,
 
-    /* TransPanelWnd */ nullptr,
+    /* TransPanelWnd */ &ConstructAdapter<TvxTransPanelWnd>,
 
-    /* DlgPanelWnd */ nullptr,
+    /* DlgPanelWnd */ &ConstructAdapter<TvxDlgPanelWnd>,
 
-    /* SizerWnd */ nullptr,
+    /* SizerWnd */ &ConstructAdapter<TvxSizerWnd>,
 
-    /* SpinWnd */ nullptr,
+    /* SpinWnd */ &ConstructAdapter<TvxSpinWnd>,
 
-    /* LinkWnd */ nullptr,
+    /* LinkWnd */ &ConstructAdapter<TvxLinkWnd>,
 
-    /* ToolBarWnd */ nullptr,
+    /* ToolBarWnd */ &ConstructAdapter<TvxToolBarWnd>,
 
     /* ComboListWnd */ &ConstructAdapter<TvxComboListWnd>,
 
