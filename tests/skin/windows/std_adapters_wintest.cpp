@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/forms/extctrls.h"
 #include "platform/forms/forms.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/manager_platform.h"
@@ -30,6 +31,7 @@ constexpr TColor kFace = 0x30A050, kEdge[3] = {0x102080, 0x108020, 0x801020};
 constexpr TColor kCheckFace = 0x60C0C0;
 constexpr TColor kGroupFace = 0x507090, kGroupEdge = 0x20D0D0;
 constexpr TColor kSpin = 0xA0A030;
+constexpr TColor kBar = 0x906030, kTool = 0x30B0E0, kImage = 0x2020F0;
 
 TColor KitColorFor(int i) { return 0x200000 + 0x1800 * (i + 1) + 0x30 * i; }
 
@@ -52,6 +54,8 @@ KitSkin FlatSkin(bool withGroup) {
     const TRect g = skin.PlaceInMaster(brsm::kit::SolidPicture(9, 9, kGroupEdge));
     skin.Set("GROUPBOX", "BORDERSMASK", brsm::kit::BorderValue(g, 2, 2, 2, 2, 1, 0, 0, 0));
   }
+  skin.Set("BAR", "COLOR", kBar);
+  if (withGroup) skin.Set("TOOLBUTTON", "COLOR", kTool);
   skin.Set("SPEEDBUTTON_SMALL", "COLOR", kSpin);
   skin.Set("SPEEDBUTTON_SMALL", "HOTCOLOR", kSpin);
   return skin;
@@ -380,4 +384,74 @@ TEST_F(StdAdaptersWinTest, MarlLooksOnEveryKind) {
     EXPECT_EQ(Capture(w, true), Capture(w, false));
   }
   SaveScreenshot("std_adapters_marl");
+}
+
+TEST_F(StdAdaptersWinTest, ToolBarItemsTakeTheButtonSectionAPressedImageMovesSeparatorsShowTheBar) {
+  for (bool withTool : {true, false}) {
+    Load(FlatSkin(withTool));
+    InitCommonControls();
+    HWND bar = CreateWindowExW(WS_EX_CLIENTEDGE, TOOLBARCLASSNAMEW, L"",
+                               WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN | CCS_NORESIZE |
+                                   CCS_NODIVIDER,
+                               10, 260, 240, 40, panel->Handle(), nullptr, nullptr, nullptr);
+    SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24, 1, 1);
+    std::unique_ptr<TBitmap> image(new TBitmap(16, 16));
+    image->Canvas()->Brush()->SetColor(kImage);
+    image->Canvas()->FillRect(TRect{0, 0, 16, 16});
+    ImageList_Add(list, image->Handle(), nullptr);
+    SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
+    TBBUTTON buttons[4] = {};
+    buttons[0] = {0, 1, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0};
+    buttons[1] = {6, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0};
+    buttons[2] = {0, 2, TBSTATE_ENABLED | TBSTATE_PRESSED, BTNS_BUTTON, {}, 0, 0};
+    buttons[3] = {0, 3, TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_BUTTON, {}, 0, 0};
+    SendMessageW(bar, TB_ADDBUTTONSW, 4, reinterpret_cast<LPARAM>(buttons));
+    Adapt(TvxAdapterKind::ToolBarWnd, bar, "BAR");
+    Pump(30);
+    RECT client{};
+    GetClientRect(bar, &client);
+    const int edge = (Height(bar) - client.bottom) / 2;
+    RECT r[4];
+    for (int i = 0; i < 4; ++i) SendMessageW(bar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r[i]));
+    const TColor face = withTool ? kTool : kBar;
+    EXPECT_EQ(At(bar, r[0].left + edge + 1, r[0].top + edge + 1), face);
+    EXPECT_EQ(At(bar, (r[1].left + r[1].right) / 2 + edge, r[1].top + edge + 3), kBar);
+    const int x0 = r[0].left + edge + (r[0].right - r[0].left - 16) / 2;
+    EXPECT_EQ(At(bar, x0, r[0].top + edge + 4), kImage);
+    const int x2 = r[2].left + edge + (r[2].right - r[2].left - 16) / 2;
+    EXPECT_NE(At(bar, x2, r[2].top + edge + 4), kImage);       // one pixel right and down
+    EXPECT_EQ(At(bar, x2 + 16, r[2].top + edge + 20), kImage);
+    const int x3 = r[3].left + edge + (r[3].right - r[3].left - 16) / 2;
+    EXPECT_EQ(At(bar, x3 + 16, r[3].top + edge + 20), kImage);  // checked draws pressed
+    EXPECT_FALSE(HasMagenta(Capture(bar, false)));
+    for (TvxMainWnd*& a : adapters) FreeAdapter(a);
+    adapters.clear();
+    DestroyWindow(bar);
+    ImageList_Destroy(list);
+    form.reset();
+  }
+}
+
+TEST_F(StdAdaptersWinTest, PanelsTakeTheirSectionFromTheBevelsAndNestedDialogsShowTheSkin) {
+  Load(FlatSkin(true));
+  auto* plain = new TPanel(form.get());
+  plain->SetParent(form.get());
+  plain->SetBounds(300, 10, 150, 100);
+  plain->SetBevelOuter(bvRaised);
+  plain->SetBevelInner(bvLowered);
+  Pump(10);
+  TsCommonData record(plain, true);
+  TvxAdapterArgs args;
+  args.Handle = plain->Handle();
+  args.Manager = manager;
+  args.SkinData = &record;
+  TvxMainWnd* adapter = CreateAdapter(TvxAdapterKind::PanelWnd, args);
+  EXPECT_EQ(record.SkinSection(), "GROUPBOX");
+  FreeAdapter(adapter);
+  // A nested dialog shows the section under its children.
+  HWND nested = Make(L"#32770", L"", 0, 10, 200, 120, 50, panel->Handle());
+  Adapt(TvxAdapterKind::TransPanelWnd, nested, "CHECKBOX");
+  RedrawWindow(nested, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(At(nested, 60, 25), kCheckFace);
 }
