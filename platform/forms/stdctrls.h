@@ -256,6 +256,18 @@ class TCheckBox : public TCustomCheckBox {
   explicit TCheckBox(TComponent* owner) : TCustomCheckBox(owner) {}
 };
 
+// -- Group box --------------------------------------------------------------------
+
+// The system's group box: a frame with the caption in its top edge that
+// holds other controls.
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* owner);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};
+
 // -- Label ------------------------------------------------------------------------
 
 class TCustomLabel : public TGraphicControl {

@@ -4,6 +4,8 @@
 #include "skin/core/control_model_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/skin_utils_win.h"
+#include "skin/windows/scroll_tracking.h"
+#include "skin/windows/scroll_wnd_win.h"
 #include "skin/windows/skin_provider.h"
 
 namespace {
@@ -64,9 +66,13 @@ void StartSkinWindows() {
   hooks.FadeControlIn = FadeControlIn;
   SetProviderHooks(hooks);
   LoadAppIcons();
+  UseWindowsScrollSeam();
 }
 
 void StopSkinWindows() {
+  // A press or hover still tracked lets go of its window first.
+  ForgetScrollWindow(ScrollTracking().Window);
+  SetScrollSeam(nullptr);
   EndBorderDrag();
   FreeAppIcons();
   SetProviderHooks(TsProviderHooks{});
