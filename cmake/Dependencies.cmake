@@ -13,7 +13,7 @@ if(BRSM_WINDOWS)
     execute_process(
       COMMAND bash ${CMAKE_SOURCE_DIR}/tools/build-libjpeg-win32.sh
               ${CMAKE_BINARY_DIR}/deps ${BRSM_JPEG_PREFIX}
-              ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw32.cmake
+              ${CMAKE_TOOLCHAIN_FILE}
       RESULT_VARIABLE jpeg_rc)
     if(NOT jpeg_rc EQUAL 0)
       message(FATAL_ERROR "Building libjpeg-turbo for Windows failed")
