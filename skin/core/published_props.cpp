@@ -72,3 +72,26 @@ void ChangeSetElement(TObject* object, const std::string& propName, const std::s
   else bits &= ~(1u << index);
   prop->SetOrd(object, static_cast<int>(bits));
 }
+
+bool MethodPropExists(TObject* object, const std::string& propName) {
+  const TPublishedProp* p = Find(object, propName);
+  return p && p->GetMethod && p->SetMethod;
+}
+
+TMethodRef GetMethodProp(TObject* object, const std::string& propName) {
+  const TPublishedProp* p = Find(object, propName);
+  return p && p->GetMethod ? p->GetMethod(object) : TMethodRef{};
+}
+
+bool MethodPropAssigned(TObject* object, const std::string& propName) {
+  return GetMethodProp(object, propName).Assigned();
+}
+
+void AssignMethodProp(TObject* object, const std::string& propName, TMethodRef method) {
+  const TPublishedProp* p = Find(object, propName);
+  if (p && p->SetMethod) p->SetMethod(object, method);
+}
+
+void ClearMethodProp(TObject* object, const std::string& propName) {
+  AssignMethodProp(object, propName, TMethodRef{});
+}

@@ -9,6 +9,15 @@
 
 #include "platform/rtl/classes.h"
 
+// An event handler as a property holds it: a routine and the object it
+// runs for. Empty when the routine is null.
+struct TMethodRef {
+  const void* Code = nullptr;
+  void* Data = nullptr;
+  bool Assigned() const { return Code != nullptr; }
+  bool operator==(const TMethodRef&) const = default;
+};
+
 struct TPublishedProp {
   // Ordinal properties (integers, colours, enumerations, sets as bits).
   std::function<int(TObject*)> GetOrd;
@@ -17,6 +26,9 @@ struct TPublishedProp {
   std::function<TObject*(TObject*)> GetObject;
   // Set properties: the element names, bit i for element i (at most 32).
   std::vector<std::string> SetElements;
+  // Method (event) properties.
+  std::function<TMethodRef(TObject*)> GetMethod;
+  std::function<void(TObject*, TMethodRef)> SetMethod;
 };
 
 // Registers (or replaces) a property of the class named className
@@ -38,3 +50,12 @@ bool SetPropHasElement(TObject* object, const std::string& propName, const std::
 // Adds or removes one element of a set property; nothing when unknown.
 void ChangeSetElement(TObject* object, const std::string& propName, const std::string& element,
                       bool include);
+
+// Event properties: whether the object has one of that name, whether it
+// holds a handler, the handler (empty when absent), and setting or
+// clearing it (nothing when absent).
+bool MethodPropExists(TObject* object, const std::string& propName);
+bool MethodPropAssigned(TObject* object, const std::string& propName);
+TMethodRef GetMethodProp(TObject* object, const std::string& propName);
+void AssignMethodProp(TObject* object, const std::string& propName, TMethodRef method);
+void ClearMethodProp(TObject* object, const std::string& propName);

@@ -40,8 +40,10 @@ bool IsSkinManagerDesigning(const TsSkinManager* manager) {
 // -- Life ------------------------------------------------------------------------------------
 
 TvxMainWnd::TvxMainWnd(const TvxAdapterArgs& args) {
-  if (SetWindowThemeProc && args.Handle && args.ThemeOff && args.Section != "DIALOG")
+  if (SetWindowThemeProc && args.Handle && args.ThemeOff && args.Section != "DIALOG") {
     SetWindowThemeProc(args.Handle, L" ", L" ");
+    themeOff_ = true;
+  }
   WindowHandle = args.Handle;
   SkinManager = args.Manager;
   if (args.SkinData) {
@@ -81,10 +83,13 @@ void TvxMainWnd::UnhookForGood() {
   // being cleared: the window would call a freed adapter otherwise. Only
   // the window's theme and colours are left alone while the control
   // adapter frees everything at once (the windows may be going).
+  const bool touchWindow = !ClearingAdapterItems || SkinRemoving;
+  // The theme this adapter took comes back with it, also when the hook went
+  // earlier (an owner that unhooks, then frees).
+  if (themeOff_ && touchWindow && SetWindowThemeProc && IsWindow(WindowHandle))
+    SetWindowThemeProc(WindowHandle, nullptr, nullptr);
+  themeOff_ = false;
   if (Hooked()) {
-    const bool touchWindow = !ClearingAdapterItems || SkinRemoving;
-    if (touchWindow && SetWindowThemeProc && IsWindow(WindowHandle))
-      SetWindowThemeProc(WindowHandle, nullptr, nullptr);
     hook_.Uninstall();
     adapter_chain::Remove(WindowHandle, this);
     if (touchWindow) RestoreColors();

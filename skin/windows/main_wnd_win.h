@@ -129,6 +129,7 @@ class TvxMainWnd : public TObject {
   brsm::TWindowProcHook hook_;
   TControl* hookedControl_ = nullptr;
   bool foreign_ = false;
+  bool themeOff_ = false;  // this adapter took the window's theme away
   int depth_ = 0;
 };
 

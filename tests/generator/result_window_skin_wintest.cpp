@@ -156,4 +156,21 @@ TEST_F(ResultWindowSkin, ScriptShowsInTheSkinsLookWithASkinnedBarThatScrolls) {
   for (int y = at.y; y < at.y + 18; ++y)
     for (int x = at.x; x < at.x + 140; ++x) inFontColor += ScreenPixel(x, y) == fontColor;
   EXPECT_GT(inFontColor, 20) << "the credit label is not in the skin's font colour";
+
+  // The about box's labels too.
+  PostClick(ChildAt(ChildOfClass(result, L"TsPanel"), L"TsButton", 164, 8));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(result); }));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main_) != 0; }));
+  PostClick(ChildAt(panel, L"TsButton", 96, 5));
+  HWND about = program_->WaitForWindow(L"TForm3");
+  ASSERT_NE(about, nullptr);
+  Settle(about);
+  POINT labels{8, 16};
+  ClientToScreen(about, &labels);
+  int aboutInFontColor = 0;
+  for (int y = labels.y; y < labels.y + 62; ++y)
+    for (int x = labels.x; x < labels.x + 160; ++x) aboutInFontColor += ScreenPixel(x, y) == fontColor;
+  EXPECT_GT(aboutInFontColor, 10) << "the about box's labels are not in the skin's font colour";
+  SaveScreenshot("generator-about-marl");
+  PostClick(ChildAt(about, L"TsBitBtn", 84, 87));
 }

@@ -71,3 +71,33 @@ TEST_F(PublishedProps, SetElementsByName) {
   EXPECT_FALSE(SetPropHasElement(&grid, "Options", "hoUnknown"));
   EXPECT_FALSE(SetPropHasElement(&grid, "Missing", "hoVisible"));
 }
+
+namespace {
+
+class TEventTree : public TObject {
+ public:
+  std::string ClassName() const override { return "TEventTree"; }
+  TMethodRef OnDraw;
+};
+
+}  // namespace
+
+TEST(PublishedMethodProps, ExistAssignAndClearOnlyWhereRegistered) {
+  TPublishedProp draw;
+  draw.GetMethod = [](TObject* o) { return static_cast<TEventTree*>(o)->OnDraw; };
+  draw.SetMethod = [](TObject* o, TMethodRef m) { static_cast<TEventTree*>(o)->OnDraw = m; };
+  RegisterPublishedProp("TEventTree", "OnDraw", draw);
+  TEventTree tree;
+  int handler = 0, data = 0;
+  EXPECT_TRUE(MethodPropExists(&tree, "ONDRAW"));
+  EXPECT_FALSE(MethodPropExists(&tree, "OnPaint"));
+  EXPECT_FALSE(MethodPropAssigned(&tree, "OnDraw"));
+  AssignMethodProp(&tree, "OnDraw", TMethodRef{&handler, &data});
+  EXPECT_TRUE(MethodPropAssigned(&tree, "OnDraw"));
+  EXPECT_EQ(GetMethodProp(&tree, "OnDraw"), (TMethodRef{&handler, &data}));
+  AssignMethodProp(&tree, "OnPaint", TMethodRef{&handler, &data});  // absent: nothing, no fault
+  ClearMethodProp(&tree, "OnDraw");
+  EXPECT_FALSE(tree.OnDraw.Assigned());
+  EXPECT_FALSE(MethodPropAssigned(nullptr, "OnDraw"));
+  ClearPublishedProps();
+}
