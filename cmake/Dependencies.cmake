@@ -1,8 +1,18 @@
 # Third-party libraries: found on the system or built into the build tree,
 # never kept in the repository.
 
-# zlib: Debian's zlib1g-dev natively, libz-mingw-w64-dev for the cross build.
-find_package(ZLIB REQUIRED)
+# zlib: Debian's zlib1g-dev natively. For Windows the static library of
+# libz-mingw-w64-dev, never its import library: Windows has no zlib1.dll.
+if(BRSM_WINDOWS)
+  find_library(BRSM_ZLIB_STATIC NAMES libz.a REQUIRED)
+  find_path(BRSM_ZLIB_INCLUDE zlib.h REQUIRED)
+  add_library(ZLIB::ZLIB STATIC IMPORTED GLOBAL)
+  set_target_properties(ZLIB::ZLIB PROPERTIES
+    IMPORTED_LOCATION ${BRSM_ZLIB_STATIC}
+    INTERFACE_INCLUDE_DIRECTORIES ${BRSM_ZLIB_INCLUDE})
+else()
+  find_package(ZLIB REQUIRED)
+endif()
 
 # libjpeg (IJG 6b API). Natively Debian's libjpeg62-turbo-dev; for Windows a
 # static libjpeg-turbo built once from Debian's source package into the build tree.
@@ -13,7 +23,7 @@ if(BRSM_WINDOWS)
     execute_process(
       COMMAND bash ${CMAKE_SOURCE_DIR}/tools/build-libjpeg-win32.sh
               ${CMAKE_BINARY_DIR}/deps ${BRSM_JPEG_PREFIX}
-              ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw32.cmake
+              ${CMAKE_TOOLCHAIN_FILE}
       RESULT_VARIABLE jpeg_rc)
     if(NOT jpeg_rc EQUAL 0)
       message(FATAL_ERROR "Building libjpeg-turbo for Windows failed")

@@ -21,10 +21,18 @@ function(brsm_add_test)
   endif()
 endfunction()
 
-# brsm_gui_program(<target> <sources...>): a Windows GUI-subsystem executable.
+# brsm_gui_program(<target> <sources...>): a Windows GUI-subsystem executable
+# as we ship it. Its debug information goes to <program>.debug beside it
+# (a debugger finds it through the link left in the program), so what users
+# copy stays small.
 function(brsm_gui_program target)
   add_executable(${target} WIN32 ${ARGN})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set(program $<TARGET_FILE:${target}>)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${program} ${program}.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${program}.debug ${program}
+    VERBATIM)
 endfunction()
 
 # brsm_test_folder(<prefix> LIBS <targets...>)

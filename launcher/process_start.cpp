@@ -6,8 +6,10 @@
 
 namespace brsm {
 
-// The record's size on 32-bit Windows, which the start-up protocol fixes.
-static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFOA must be the 68-byte 32-bit record");
+// The record's size on 32-bit Windows, which the start-up protocol fixes (the
+// 64-bit test build has its own, larger record).
+static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOA) == 68,
+              "STARTUPINFOA must be the 68-byte 32-bit record");
 
 TProgramStartRecords ProgramStartRecords{};
 

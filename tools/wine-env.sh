@@ -8,7 +8,19 @@ BRSM_WINESERVER_PID=""
 
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win32
+
+# Which Windows build Wine runs on this machine: the shipped 32-bit one, or,
+# where the kernel runs no 32-bit code (Wine's 32-bit loader cannot start),
+# the same sources built for 64-bit Windows and run by the 64-bit Wine.
+brsm_wine_build() {
+  if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+}
+BRSM_WINE_BUILD=$(brsm_wine_build)
+if [ "$BRSM_WINE_BUILD" = win32 ]; then
+  export WINEARCH=win32 BRSM_WINE=wine
+else
+  export WINEARCH=win64 BRSM_WINE=/usr/lib/wine/wine64 WINELOADER=/usr/lib/wine/wine64
+fi
 
 brsm_display_start() {
   local n=90
@@ -29,7 +41,7 @@ brsm_wine_start() {
   rm -rf "$prefix"
   mkdir -p "$(dirname "$prefix")"
   export WINEPREFIX=$prefix
-  wine wineboot -i >/dev/null 2>&1 || true
+  "$BRSM_WINE" wineboot -i >/dev/null 2>&1 || true
   brsm_wine_configure "$decorated"
   wineserver -w
   [ -d "$prefix/drive_c/windows" ] || { echo "Wine prefix was not created in $prefix" >&2; return 1; }
@@ -37,7 +49,7 @@ brsm_wine_start() {
   wineserver -f -p >/dev/null 2>&1 &
   BRSM_WINESERVER_PID=$!
   # Start the prefix's services once, before programs race to start them.
-  wine cmd.exe /c exit >/dev/null 2>&1 || true
+  "$BRSM_WINE" cmd.exe /c exit >/dev/null 2>&1 || true
 }
 
 # Settings of the prefix in $WINEPREFIX; DECORATED is N without a window
@@ -48,8 +60,8 @@ brsm_wine_configure() {
   # manages the windows itself: nobody would answer its wait for a hidden
   # window to be withdrawn (two seconds each time).
   [ "$decorated" = N ] && managed=N
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1 || true
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1 || true
+  "$BRSM_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1 || true
+  "$BRSM_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1 || true
   # Wine's own TrueType fonts (from fonts-wine): Marlett draws the caption
   # buttons; Tahoma, which has Cyrillic, stands in for the Windows UI faces
   # that Wine lacks, instead of a wide fallback.
@@ -58,7 +70,7 @@ brsm_wine_configure() {
   fi
   local face
   for face in "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "Segoe UI"; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    "$BRSM_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
       /v "$face" /d Tahoma /f >/dev/null 2>&1 || true
   done
 }

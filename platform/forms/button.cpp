@@ -1,5 +1,5 @@
 // Push buttons and check boxes over the system's "BUTTON" class, and the
-// accelerator test they share with labels.
+// accelerator helpers they share with labels, menus and dialogs.
 #include "platform/forms/stdctrls.h"
 
 #include "platform/forms/forms.h"
@@ -18,6 +18,16 @@ bool IsAccel(WORD charCode, const std::string& caption) {
     return key == accel;
   }
   return false;
+}
+
+std::string WithoutAmpersands(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '&' && i + 1 < s.size() && s[i + 1] != '&') continue;
+    if (s[i] == '&' && i + 1 < s.size()) ++i;
+    out += s[i];
+  }
+  return out;
 }
 
 // -- TButtonControl -----------------------------------------------------------------

@@ -128,6 +128,14 @@ class TMessageForm : public TForm {
   static std::string ButtonCaption(TMsgDlgBtn button);
   static TModalResult ButtonModalResult(TMsgDlgBtn button);
 
+  // The dialog's whole text as the system's message boxes copy theirs
+  // (brsm::MessageBoxCopyText of the caption, message and buttons shown).
+  std::string CopyText() const;
+
+ protected:
+  // Ctrl+C and Ctrl+Ins put CopyText() on the clipboard.
+  void KeyDown(WORD& key, TShiftState shift) override;
+
  private:
   TLabel* message_ = nullptr;
   TImage* icon_ = nullptr;

@@ -152,16 +152,6 @@ void InstallMenuHooks() {
   };
 }
 
-std::string WithoutAmpersands(const std::string& s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '&' && i + 1 < s.size() && s[i + 1] != '&') continue;
-    if (s[i] == '&' && i + 1 < s.size()) ++i;
-    out += s[i];
-  }
-  return out;
-}
-
 // Draws a picture with its transparent colour see-through.
 void DrawTransparentBitmap(HDC dc, int x, int y, TBitmap* bitmap) {
   const COLORREF key = static_cast<COLORREF>(ColorToRGB(bitmap->TransparentColor()));

@@ -6,8 +6,10 @@
 #include <memory>
 #include <vector>
 
+#include "platform/forms/clipboard.h"
 #include "platform/forms/extctrls.h"
 #include "platform/forms/stdctrls.h"
+#include "platform/rtl/message_box_text.h"
 
 namespace {
 
@@ -79,6 +81,8 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& message, TMsgDl
   SetPosition(poScreenCenter);
   TakeMessageFont(Font());
   SetCaption(TypeCaption(type));
+  // The buttons hold the focus; the form sees the copy keys first.
+  SetKeyPreview(true);
 
   // The message as DrawText lays it out on the form's font, at most half
   // the screen wide.
@@ -166,6 +170,22 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& message, TMsgDl
     SetClientSize(contentWidth + 2 * kMargin, buttonTop + kButtonHeight + kMargin);
   }
   layout.Finish();
+}
+
+std::string TMessageForm::CopyText() const {
+  std::vector<std::string> captions;
+  for (const TButton* button : buttons_)
+    if (button) captions.push_back(WithoutAmpersands(button->Caption()));
+  return brsm::MessageBoxCopyText(Caption(), message_->Caption(), captions);
+}
+
+void TMessageForm::KeyDown(WORD& key, TShiftState shift) {
+  if (shift == TShiftState{ssCtrl} && (key == 'C' || key == VK_INSERT)) {
+    brsm::PutTextOnClipboard(Handle(), CopyText());
+    key = 0;
+    return;
+  }
+  TForm::KeyDown(key, shift);
 }
 
 TMessageForm* CreateMessageDialog(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons) {

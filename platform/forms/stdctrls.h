@@ -33,6 +33,8 @@ class EOutOfResources : public EOutOfMemory { using EOutOfMemory::EOutOfMemory; 
 // True when `charCode` is the accelerator ('&' + letter) of `caption`,
 // compared without case; "&&" is a literal ampersand.
 bool IsAccel(WORD charCode, const std::string& caption);
+// The caption as shown: accelerator marks dropped, "&&" as one ampersand.
+std::string WithoutAmpersands(const std::string& caption);
 
 // -- Edits ------------------------------------------------------------------------
 

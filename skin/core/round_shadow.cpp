@@ -23,6 +23,10 @@ void PaintRoundShadow(const TPixelBufferView& bitmap, TRect rect, int transparen
   TPixelBuffer mask(w, h, 3, TPixelBuffer::Orientation::TopDown);
   const TPixelBufferView wv = work.View(), mv = mask.View();
   CopyPixels(wv, 0, 0, bitmap, rect);
+  // The pen-less outer ring stops one pixel short on the right and bottom;
+  // that last column and row keep the picture like the ring, not turn into
+  // a hard line of the shadow's colour.
+  std::memset(mask.Data(), 255, mask.SizeInBytes());
 
   const int half = std::min(w, h) / 2;
   const int rings = std::clamp(shadow_width, 0, half);

@@ -32,3 +32,8 @@ int SkinPlatformGeneration();
 
 // Windows build only: installs the Win32 answers.
 void UseWindowsSkinPlatform();
+// Windows build only: the routine the Win32 answers show warning and error
+// boxes through (the skinned controls' typed message box); nullptr shows
+// the system's box directly.
+using TSkinMessageBoxAnswer = void (*)(TSkinBoxKind kind, const std::string& text);
+void SetSkinMessageBoxAnswer(TSkinMessageBoxAnswer answer);

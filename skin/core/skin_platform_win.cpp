@@ -8,9 +8,15 @@
 
 namespace {
 
+TSkinMessageBoxAnswer messageBoxAnswer = nullptr;
+
 class TWindowsSkinPlatform final : public TSkinPlatform {
  public:
   void ShowMessageBox(TSkinBoxKind kind, const std::string& text) override {
+    if (messageBoxAnswer) {
+      messageBoxAnswer(kind, text);
+      return;
+    }
     const bool error = kind == TSkinBoxKind::Error;
     const std::wstring body = brsm::ToUtf16(text);
     MessageBoxW(GetActiveWindow(), body.c_str(), error ? L"Error" : L"Warning",
@@ -44,3 +50,5 @@ TWindowsSkinPlatform windowsPlatform;
 }  // namespace
 
 void UseWindowsSkinPlatform() { SetSkinPlatform(&windowsPlatform); }
+
+void SetSkinMessageBoxAnswer(TSkinMessageBoxAnswer answer) { messageBoxAnswer = answer; }

@@ -198,4 +198,18 @@ inline bool FileThere(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Moves the mouse to `point` of the main window's client area (the cursor
+// there, a move message to the window) and waits for the program's hint
+// window of that class; `point` becomes the screen point.
+inline HWND HoverForHint(const ChildProgram& program, HWND main, POINT& point,
+                         const std::wstring& hintClass) {
+  const LPARAM client = MAKELPARAM(point.x, point.y);
+  ClientToScreen(main, &point);
+  SetCursorPos(point.x, point.y);
+  PostMessageW(main, WM_MOUSEMOVE, 0, client);
+  HWND hint = program.WaitForWindow(hintClass, 5000);
+  if (hint) Settle(main);
+  return hint;
+}
+
 }  // namespace brsm::test

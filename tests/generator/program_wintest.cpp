@@ -11,6 +11,7 @@
 #include "generator/program_driver.h"
 #include "generator/weapon_script.h"
 #include "platform/rtl/text1251.h"
+#include "support/keys_and_clipboard.h"
 #include "support/screenshot.h"
 
 using namespace brsm::test;
@@ -72,6 +73,8 @@ class GeneratorProgram : public ::testing::Test {
     PostClick(ChildAt(ChildOfClass(result, L"TsPanel"), L"TsButton", 8, 4));
     HWND dialog = program_->WaitForWindow(L"#32770");
     ASSERT_NE(dialog, nullptr) << "no save dialog";
+    Settle(dialog);
+    SaveScreenshot("generator-save-dialog");
     HWND nameField = GetDlgItem(dialog, 0x480);  // edt1
     if (!nameField) nameField = GetDlgItem(dialog, 0x47C);  // cmb13
     ASSERT_NE(nameField, nullptr);
@@ -144,6 +147,28 @@ TEST_F(GeneratorProgram, GeneratesShowsAndSavesTheScript) {
   PostClick(ChildAt(ChildOfClass(result, L"TsPanel"), L"TsButton", 164, 8));
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(result); }));
   EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main_) != 0; }));
+}
+
+// A user who wants to quote the message presses Ctrl+C on the box, as on
+// the system's own message boxes.
+TEST_F(GeneratorProgram, CtrlCOnAMissingFieldMessageCopiesItsText) {
+  PostClick(PanelButton(8, L"TsBitBtn"));
+  HWND box = program_->WaitForWindow(L"TMessageForm");
+  ASSERT_NE(box, nullptr) << "no message for the empty form";
+  EmptyTheClipboard();
+  SetForegroundWindow(box);
+  ASSERT_TRUE(PressKeys({VK_CONTROL, 'C'}));
+  std::wstring copied;
+  WaitUntil([&] { return !(copied = ClipboardText()).empty(); }, 5000);
+  EXPECT_EQ(copied,
+            L"---------------------------\r\n"
+            L"Brassmith\r\n"
+            L"---------------------------\r\n"
+            L"Не указан класс создаваемого оружия.\r\n"
+            L"---------------------------\r\n"
+            L"OK   \r\n"
+            L"---------------------------\r\n");
+  EXPECT_EQ(CloseMessages(), 2);
 }
 
 TEST_F(GeneratorProgram, StayOnTopTogglesAndCheckBoxSwitchesTheReloadField) {

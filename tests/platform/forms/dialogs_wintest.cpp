@@ -9,6 +9,7 @@
 #include "platform/forms/stdctrls.h"
 #include "platform/forms/timers.h"
 #include "platform/rtl/text1251.h"
+#include "support/keys_and_clipboard.h"
 
 using brsm::test::FindThreadWindow;
 using brsm::test::PostKey;
@@ -112,6 +113,53 @@ TEST(MessageDialog, LayoutFitsTheMessageAndTheButtons) {
   EXPECT_LE(ignore->Left() + ignore->Width(), form->ClientWidth());
   EXPECT_TRUE(abort->Default());
   EXPECT_FALSE(ignore->Cancel());
+}
+
+TEST(MessageDialog, CtrlCAndCtrlInsCopyTheWholeTextInTheSystemsLayout) {
+  const std::wstring expected =
+      L"---------------------------\r\n"
+      L"Confirm\r\n"
+      L"---------------------------\r\n"
+      L"\x041D\x0435 \x0443\x043A\x0430\x0437\x0430\x043D\r\n"
+      L"A & B\r\n"
+      L"\r\n"
+      L"---------------------------\r\n"
+      L"Yes   No   Cancel   \r\n"
+      L"---------------------------\r\n";
+  std::vector<std::wstring> copies;
+  int step = 0;
+  Driver driver([&] {
+    HWND wnd = FindThreadWindow("TMessageForm");
+    if (!wnd) return false;
+    switch (step++) {
+      case 0:
+        SetForegroundWindow(wnd);
+        brsm::test::EmptyTheClipboard();
+        brsm::test::PressKeys({VK_CONTROL, 'C'});
+        return false;
+      case 1:
+        copies.push_back(brsm::test::ClipboardText());
+        brsm::test::EmptyTheClipboard();
+        brsm::test::PressKeys({VK_CONTROL, VK_INSERT});
+        return false;
+      case 2:
+        copies.push_back(brsm::test::ClipboardText());
+        brsm::test::EmptyTheClipboard();
+        brsm::test::PressKeys({'C'});  // without Ctrl nothing is copied
+        return false;
+      default:
+        copies.push_back(brsm::test::ClipboardText());
+        PostKey(GetFocus(), VK_ESCAPE);
+        return true;
+    }
+  });
+  // "Не указан", a literal ampersand, an empty last line.
+  EXPECT_EQ(MessageDlg("\xCD\xE5 \xF3\xEA\xE0\xE7\xE0\xED\nA & B\r\n\r\n", mtConfirmation, mbYesNoCancel, 0),
+            mrCancel);
+  ASSERT_EQ(copies.size(), 3u);
+  EXPECT_EQ(copies[0], expected);
+  EXPECT_EQ(copies[1], expected);
+  EXPECT_EQ(copies[2], L"");
 }
 
 // -- Save dialog ------------------------------------------------------------------

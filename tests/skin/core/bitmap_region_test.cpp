@@ -85,6 +85,8 @@ TEST(RoundShadow, RingsFadeFromKeptToTransparencyLevel) {
   EXPECT_EQ(Blue(b, 5, 5), 254);    // mask 255 of 256
   EXPECT_EQ(Blue(b, 6, 6), 190);
   EXPECT_EQ(Blue(b, 15, 15), 126);  // the inside takes the last grey
+  EXPECT_EQ(Blue(b, 24, 15), 254);  // the ring's missing column is kept too
+  EXPECT_EQ(Blue(b, 15, 24), 254);
   EXPECT_EQ(Get(b, 4, 4), clWhite);
   EXPECT_EQ(Get(b, 25, 25), clWhite);
 
