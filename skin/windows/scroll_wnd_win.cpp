@@ -84,7 +84,9 @@ bool IsScrollBarEnabled(HWND window, int direction) {
   info.cbSize = sizeof info;
   if (!GetScrollBarInfo(window, direction == BarHorizontal ? OBJID_HSCROLL : OBJID_VSCROLL, &info))
     return false;
-  return (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
+  if (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) return false;
+  // EnableScrollBar(ESB_DISABLE_BOTH) may be reported only on the two arrows.
+  return !((info.rgstate[1] & STATE_SYSTEM_UNAVAILABLE) && (info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE));
 }
 
 TvxScrollWnd* ScrollAdapterOfWindow(HWND window) {

@@ -36,6 +36,8 @@ TColor EdgeOf(const char* section, int state) { return brsm::kit::Shade(KitColor
 class ScrollWndWinTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A pointer left on an arrow by an earlier test would paint it hot.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     UseWindowsSkinManager();
     UseWindowsScrollSeam();
     ASSERT_TRUE(brsm::kit::MakeMarlSkin().WriteFolder(folder.Path()));
