@@ -403,6 +403,15 @@ void TMenuItem::Changed() {
   if (TMenu* menu = GetParentMenu()) menu->MenuChanged();
 }
 
+void TMenuItem::MenuChanged(bool rebuild) {
+  if (destroying_) return;
+  if (rebuild) {
+    Changed();
+  } else if (TMenu* menu = GetParentMenu()) {
+    menu->MenuChanged();
+  }
+}
+
 void TMenuItem::ChildrenChanged() {
   if (destroying_) return;
   if (handle_) FillHandle();

@@ -102,6 +102,9 @@ class TMenuItem : public TComponent {
   TMenu* GetParentMenu() const;
 
   virtual void Click();
+  // Tells the menu that this item changed; with rebuild the parent's popup
+  // is filled again as well (a main menu's bar is drawn again either way).
+  void MenuChanged(bool rebuild);
   // Default painting and measuring of an owner-drawn item, as the system
   // draws menus; the events run instead when set.
   virtual void AdvancedDrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state, bool topLevel);
