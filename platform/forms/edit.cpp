@@ -202,6 +202,9 @@ void TCustomEdit::SelectAll() {
 
 void TCustomEdit::Change() {
   if (ComponentState().Contains(csLoading)) return;
+  // Text that arrives without a key (a paste from the context menu) is
+  // told to the control's hooks as well.
+  Perform(CM_CHANGED, 0, reinterpret_cast<LPARAM>(this));
   if (OnChange) OnChange(this);
 }
 

@@ -111,6 +111,7 @@ constexpr UINT CM_HINTSHOW = CM_BASE + 0x30;           // LParam: THintInfo*; Re
 constexpr UINT CM_RECREATEWND = CM_BASE + 0x33;
 constexpr UINT CM_INVALIDATE = CM_BASE + 0x34;
 constexpr UINT CM_CONTROLCHANGE = CM_BASE + 0x36;  // WParam: control, LParam: 1 inserted
+constexpr UINT CM_CHANGED = CM_BASE + 0x37;         // an edit's text changed; LParam: the control
 constexpr UINT CM_BORDERCHANGED = CM_BASE + 0x3B;
 constexpr UINT CM_ACTIONUPDATE = CM_BASE + 0x3F;
 constexpr UINT CM_MOUSEWHEEL = CM_BASE + 0x43;  // the WM_MOUSEWHEEL record, to the focused control first

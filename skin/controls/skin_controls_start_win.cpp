@@ -4,6 +4,7 @@
 
 #include "platform/forms/dialogs.h"
 #include "skin/controls/hint_manager.h"
+#include "skin/controls/label.h"
 #include "skin/controls/message_box.h"
 #include "skin/controls/shell_folder_win.h"
 #include "skin/core/skin_platform.h"
@@ -25,11 +26,13 @@ void StartSkinControls() {
     LayeredWindowProc = reinterpret_cast<TUpdateLayeredWindowProc>(
         reinterpret_cast<void*>(GetProcAddress(user32, "UpdateLayeredWindow")));
   SetSkinMessageBoxAnswer(ShowSkinBox);
+  RegisterEditLabelMaker();
   StartShellFolders();
 }
 
 void StopSkinControls() {
   StopShellFolders();
+  SetEditLabelMaker(nullptr);
   SetSkinMessageBoxAnswer(nullptr);
 }
 

@@ -2,46 +2,37 @@
 
 #include "skin/core/common_data.h"
 #include "skin/core/skin_commands.h"
-#include "skin/core/skin_text_win.h"
 
-// -- TsEditLabel ------------------------------------------------------------------
+// -- The label of a bound label ----------------------------------------------------
 
-TsEditLabel::TsEditLabel(TComponent* owner, TsBoundLabel* boundLabel)
-    : TLabel(owner), BoundLabel(boundLabel) {
-  SetTransparent(true);
+namespace {
+
+TsEditLabelMaker editLabelMaker = nullptr;
+
+// Without the skinned controls: a label that only tells its bound label
+// when it goes.
+class TsPlainBoundCaption : public TLabel, public TsBoundLabelTarget {
+ public:
+  TsPlainBoundCaption(TComponent* owner, TsBoundLabel* boundLabel)
+      : TLabel(owner), TsBoundLabelTarget(boundLabel) {
+    SetTransparent(true);
+  }
+};
+
+TCustomLabel* MakeLabel(TComponent* owner, TsBoundLabel* boundLabel) {
+  if (editLabelMaker) return editLabelMaker(owner, boundLabel);
+  return new TsPlainBoundCaption(owner, boundLabel);
 }
 
-TsEditLabel::~TsEditLabel() {
+}  // namespace
+
+void SetEditLabelMaker(TsEditLabelMaker maker) { editLabelMaker = maker; }
+
+TsBoundLabelTarget::~TsBoundLabelTarget() {
   if (BoundLabel) {
     BoundLabel->active_ = false;
     BoundLabel->label_ = nullptr;
   }
-}
-
-void TsEditLabel::SetUseSkinColor(bool value) {
-  if (value == useSkinColor_) return;
-  useSkinColor_ = value;
-  Invalidate();
-}
-
-void TsEditLabel::Paint() {
-  // A font change made here must not start another painting.
-  if (!painting_ && useSkinColor_) {
-    painting_ = true;
-    ApplySkinTextColor(Font());
-    painting_ = false;
-  }
-  TLabel::Paint();
-}
-
-void TsEditLabel::Dispatch(TMessage& message) {
-  if (message.Msg == CM_FONTCHANGED && painting_) return;
-  if (message.Msg == CommandMessage && SkinCmdOf(message.WParam) == SkinCmdSkinRemoved &&
-      IsFromDefaultManager(message.LParam)) {
-    if (useSkinColor_ && Font()->Color() != clWindowText) Font()->SetColor(clWindowText);
-    return;
-  }
-  TLabel::Dispatch(message);
 }
 
 // -- TsBoundLabel -----------------------------------------------------------------
@@ -51,7 +42,7 @@ TsBoundLabel::TsBoundLabel(TsCommonData* commonData)
 
 TsBoundLabel::~TsBoundLabel() {
   if (label_) {
-    label_->BoundLabel = nullptr;
+    if (TsBoundLabelTarget* target = Target()) target->BoundLabel = nullptr;
     delete label_;
     label_ = nullptr;
   }
@@ -64,18 +55,19 @@ TWinControl* TsBoundLabel::Control() const {
 void TsBoundLabel::SetActive(bool value) {
   if (value == active_) return;
   if (!value) {
-    TsEditLabel* label = label_;
+    TsBoundLabelTarget* target = Target();
+    TCustomLabel* label = label_;
     label_ = nullptr;
     active_ = false;
     if (label) {
-      label->BoundLabel = nullptr;
+      if (target) target->BoundLabel = nullptr;
       delete label;
     }
     return;
   }
   TWinControl* control = Control();
   if (!control) return;  // a label needs a control to stand beside
-  label_ = new TsEditLabel(control, this);
+  label_ = MakeLabel(control, this);
   active_ = true;
   label_->SetVisible(false);
   label_->SetParent(control->Parent());
@@ -144,10 +136,12 @@ void TsBoundLabel::SetLayout(TsCaptionLayout value) {
   if (active_) PlaceLabel();
 }
 
-bool TsBoundLabel::UseSkinColor() const { return label_ ? label_->UseSkinColor() : true; }
+TsBoundLabelTarget* TsBoundLabel::Target() const { return dynamic_cast<TsBoundLabelTarget*>(label_); }
+
+bool TsBoundLabel::UseSkinColor() const { return Target() ? Target()->UseSkinColor() : true; }
 
 void TsBoundLabel::SetUseSkinColor(bool value) {
-  if (label_) label_->SetUseSkinColor(value);
+  if (Target()) Target()->SetUseSkinColor(value);
 }
 
 void TsBoundLabel::PlaceLabel() {

@@ -11,25 +11,25 @@
 class TsBoundLabel;
 class TsCommonData;
 
-// The label a bound label places; it takes the skin's text colour while
-// UseSkinColor is set.
-class TsEditLabel : public TLabel {
+// What a bound label knows of the label it placed: the label tells it when
+// it goes, and may follow the skin's text colour. The skinned controls
+// register the function that makes their TsEditLabel; without it a bound
+// label places a plain label.
+class TsBoundLabelTarget {
  public:
-  TsEditLabel(TComponent* owner, TsBoundLabel* boundLabel);
+  explicit TsBoundLabelTarget(TsBoundLabel* boundLabel) : BoundLabel(boundLabel) {}
   // The bound label is told it no longer has a label.
-  ~TsEditLabel() override;
-  bool UseSkinColor() const { return useSkinColor_; }
-  void SetUseSkinColor(bool value);
+  virtual ~TsBoundLabelTarget();
+  virtual bool UseSkinColor() const { return false; }
+  virtual void SetUseSkinColor(bool) {}
   TsBoundLabel* BoundLabel = nullptr;
-  void Dispatch(TMessage& message) override;
-
- protected:
-  void Paint() override;
-
- private:
-  bool useSkinColor_ = true;
-  bool painting_ = false;
 };
+
+// Makes the label of a bound label, owned by `owner`; it must derive from
+// TsBoundLabelTarget.
+using TsEditLabelMaker = TCustomLabel* (*)(TComponent* owner, TsBoundLabel* boundLabel);
+// Not owned; nullptr: plain labels.
+void SetEditLabelMaker(TsEditLabelMaker maker);
 
 class TsBoundLabel : public TPersistent {
  public:
@@ -53,18 +53,19 @@ class TsBoundLabel : public TPersistent {
   bool UseSkinColor() const;
   void SetUseSkinColor(bool value);
 
-  TsEditLabel* TheLabel() const { return label_; }
+  TCustomLabel* TheLabel() const { return label_; }
   TsCommonData* CommonData() const { return commonData_; }
   void PlaceLabel();
 
  private:
-  friend class TsEditLabel;
+  friend class TsBoundLabelTarget;
+  TsBoundLabelTarget* Target() const;
   TWinControl* Control() const;
 
   int maxWidth_ = 0;
   std::string caption_;
   TsCaptionLayout layout_ = sclLeft;
-  TsEditLabel* label_ = nullptr;
+  TCustomLabel* label_ = nullptr;
   int indent_ = 0;
   bool active_ = false;
   std::unique_ptr<TFont> font_;

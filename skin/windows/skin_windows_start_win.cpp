@@ -3,6 +3,8 @@
 #include "skin/core/broadcast_win.h"
 #include "skin/core/control_model_win.h"
 #include "skin/core/control_utils_win.h"
+#include "skin/windows/scroll_tracking.h"
+#include "skin/windows/scroll_wnd_win.h"
 #include "skin/windows/skin_provider.h"
 
 namespace {
@@ -62,9 +64,13 @@ void StartSkinWindows() {
   hooks.UpdateFormRegion = UpdateRegionOfForm;
   hooks.FadeControlIn = FadeControlIn;
   SetProviderHooks(hooks);
+  UseWindowsScrollSeam();
 }
 
 void StopSkinWindows() {
+  // A press or hover still tracked lets go of its window first.
+  ForgetScrollWindow(ScrollTracking().Window);
+  SetScrollSeam(nullptr);
   SetProviderHooks(TsProviderHooks{});
   SetProviderLink(nullptr);
 }

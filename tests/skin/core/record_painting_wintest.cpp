@@ -267,7 +267,7 @@ TEST_F(RecordPaintingWinTest, BoundLabelStandsBesideTheEditInEachLayout) {
   Pump();
   TsBoundLabel& bound = edit->BoundLabel;
   bound.SetActive(true);
-  TsEditLabel* label = bound.TheLabel();
+  TCustomLabel* label = bound.TheLabel();
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->Caption(), "Edit1");
   EXPECT_EQ(label->Name(), "Edit1Label");
