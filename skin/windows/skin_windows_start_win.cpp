@@ -3,6 +3,8 @@
 #include "skin/core/broadcast_win.h"
 #include "skin/core/control_model_win.h"
 #include "skin/core/control_utils_win.h"
+#include "skin/core/skin_hook_win.h"
+#include "skin/windows/hook_provider_win.h"
 #include "skin/windows/scroll_tracking.h"
 #include "skin/windows/scroll_wnd_win.h"
 #include "skin/windows/skin_provider.h"
@@ -53,6 +55,9 @@ void UpdateRegionOfForm(TCustomForm* form) {
   }
 }
 
+void HookWindowActivated(HWND window) { ActivateHookedWindow(window); }
+void HookWindowDestroyed(HWND) { FreeDeadProviders(); }
+
 }  // namespace
 
 namespace brsm {
@@ -65,11 +70,17 @@ void StartSkinWindows() {
   hooks.FadeControlIn = FadeControlIn;
   SetProviderHooks(hooks);
   UseWindowsScrollSeam();
+  TsCbtHookHandlers cbt;
+  cbt.WindowCreated = AdaptPopupMenuWindow;
+  cbt.WindowDestroyed = HookWindowDestroyed;
+  cbt.WindowActivated = HookWindowActivated;
+  SetCbtHookHandlers(cbt);
 }
 
 void StopSkinWindows() {
   // A press or hover still tracked lets go of its window first.
   ForgetScrollWindow(ScrollTracking().Window);
+  SetCbtHookHandlers(TsCbtHookHandlers{});
   SetScrollSeam(nullptr);
   SetProviderHooks(TsProviderHooks{});
   SetProviderLink(nullptr);
