@@ -119,25 +119,6 @@ TEST_F(HookProviderTest, FormsOnlyRulesLeaveMessageDialogsAndBoxesAlone) {
   EXPECT_EQ(ProviderList->size(), before);
 }
 
-TEST_F(HookProviderTest, AnMDIChildIsFoundThroughItsParentAndSkinned) {
-  MakeForm();
-  form->SetFormStyle(fsMDIForm);
-  ShowAndActivate();
-  auto* child = new TForm(form.get());
-  child->SetFormStyle(fsMDIChild);
-  child->SetBounds(10, 10, 160, 120);
-  child->Show();
-  Pump();
-  EXPECT_EQ(FindFormByHandle(child->Handle()), child);
-  EXPECT_EQ(FindFormByHandle(form->Handle()), form.get());
-  EXPECT_EQ(FindFormByHandle(GetDesktopWindow()), nullptr);
-  // MDI children are activated through the client, not by the hook's
-  // activation; the hook's branch takes them when asked.
-  EXPECT_TRUE(ActivateHookedWindow(child->Handle()) || FindSkinProvider(child) != nullptr);
-  EXPECT_NE(FindSkinProvider(child), nullptr);
-  EXPECT_FALSE(ActivateHookedWindow(child->Handle())) << "a second time finds it skinned";
-}
-
 TEST_F(HookProviderTest, WithoutAFrameAdapterForeignWindowsGetNoProvider) {
   if (AdapterConstructor(TvxAdapterKind::DialogWnd)) GTEST_SKIP() << "the frame adapter is there";
   MakeForm();
