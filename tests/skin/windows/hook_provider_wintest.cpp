@@ -48,7 +48,15 @@ void CALLBACK CloseBoxed(HWND, UINT, UINT_PTR id, DWORD) {
   if (boxSeen) PostMessageW(boxSeen, WM_COMMAND, IDOK, 0);
 }
 
-class HookProviderTest : public ProviderWinTest {};
+class HookProviderTest : public ProviderWinTest {
+ protected:
+  // A form the hook may skin.
+  TCustomForm* MakeForm() {
+    TCustomForm* f = ProviderWinTest::MakeForm();
+    f->SetTag(0);
+    return f;
+  }
+};
 
 TEST_F(HookProviderTest, AFormGetsOneProviderOnItsFirstActivationOnly) {
   MakeForm();
