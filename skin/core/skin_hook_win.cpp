@@ -1,5 +1,6 @@
 #include "skin/core/skin_hook_win.h"
 
+#include "platform/forms/controls.h"
 #include "platform/rtl/classes.h"
 
 HHOOK CbtHookHandle = nullptr;
@@ -11,10 +12,27 @@ std::vector<TObject*>& PopupMenuWndList() {
   return *list;
 }
 
+namespace {
+TsCbtHookHandlers hookHandlers;
+}  // namespace
+
+void SetCbtHookHandlers(const TsCbtHookHandlers& handlers) { hookHandlers = handlers; }
+
 LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam) {
-  // What the skin does with each window comes with the automatic
-  // providers; until then every notification is passed on untouched.
-  return CallNextHookEx(CbtHookHandle, code, wParam, lParam);
+  // The next hook sees every notification first and its answer stands,
+  // whatever the skin does with the window.
+  const LRESULT result = CallNextHookEx(CbtHookHandle, code, wParam, lParam);
+  HWND window = reinterpret_cast<HWND>(wParam);
+  void (*handler)(HWND) = nullptr;
+  switch (code) {
+    case HCBT_CREATEWND: handler = hookHandlers.WindowCreated; break;
+    case HCBT_DESTROYWND: handler = hookHandlers.WindowDestroyed; break;
+    case HCBT_ACTIVATE: handler = hookHandlers.WindowActivated; break;
+    default: break;
+  }
+  // An exception must not cross the system's frame.
+  if (handler) brsm::GuardedCall(nullptr, [&] { handler(window); });
+  return result;
 }
 
 bool InstallCbtHook() {

@@ -19,6 +19,18 @@ extern std::vector<TComponent*>* ProviderList;
 // themselves with their windows.
 std::vector<TObject*>& PopupMenuWndList();
 
+// What the hook does with the windows it sees; the window skinning installs
+// them at start-up. An empty handler passes the notification on untouched.
+struct TsCbtHookHandlers {
+  // A window is being created (the handler picks out popup menus).
+  void (*WindowCreated)(HWND window) = nullptr;
+  // A window is being destroyed.
+  void (*WindowDestroyed)(HWND window) = nullptr;
+  // A window is being activated.
+  void (*WindowActivated)(HWND window) = nullptr;
+};
+void SetCbtHookHandlers(const TsCbtHookHandlers& handlers);
+
 LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
 
 // For the current thread only; true when installed (or already in place).

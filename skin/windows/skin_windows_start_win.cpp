@@ -3,7 +3,9 @@
 #include "skin/core/broadcast_win.h"
 #include "skin/core/control_model_win.h"
 #include "skin/core/control_utils_win.h"
+#include "skin/core/skin_hook_win.h"
 #include "skin/core/skin_utils_win.h"
+#include "skin/windows/hook_provider_win.h"
 #include "skin/windows/scroll_tracking.h"
 #include "skin/windows/scroll_wnd_win.h"
 #include "skin/windows/skin_provider.h"
@@ -54,6 +56,9 @@ void UpdateRegionOfForm(TCustomForm* form) {
   }
 }
 
+void HookWindowActivated(HWND window) { ActivateHookedWindow(window); }
+void HookWindowDestroyed(HWND) { FreeDeadProviders(); }
+
 }  // namespace
 
 namespace brsm {
@@ -67,11 +72,17 @@ void StartSkinWindows() {
   SetProviderHooks(hooks);
   LoadAppIcons();
   UseWindowsScrollSeam();
+  TsCbtHookHandlers cbt;
+  cbt.WindowCreated = AdaptPopupMenuWindow;
+  cbt.WindowDestroyed = HookWindowDestroyed;
+  cbt.WindowActivated = HookWindowActivated;
+  SetCbtHookHandlers(cbt);
 }
 
 void StopSkinWindows() {
   // A press or hover still tracked lets go of its window first.
   ForgetScrollWindow(ScrollTracking().Window);
+  SetCbtHookHandlers(TsCbtHookHandlers{});
   SetScrollSeam(nullptr);
   EndBorderDrag();
   FreeAppIcons();

@@ -97,6 +97,8 @@ class ProviderWinTest : public ::testing::Test {
   // manager); shown and active when asked.
   TRecordingForm* MakeForm(TFormBorderStyle border = bsSizeable) {
     form = std::make_unique<TRecordingForm>(Application);
+    // These tests place their providers by hand: the creation hook keeps off.
+    form->SetTag(-98);
     form->SetBorderStyle(border);
     manager = new TsSkinManager(form.get());
     manager->SetSkinDirectory(SkinDirectory());

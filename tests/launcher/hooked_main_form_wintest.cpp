@@ -1,0 +1,25 @@
+// The launcher's main window takes Marl from the creation hook alone, and
+// keeps the platform's look without a usable Marl.
+#include "generator/skin_engine_start.h"
+#include "launcher/unit1.h"
+#include "skin/core/skin_manager.h"
+#include "tests/support/hooked_main_form.h"
+
+namespace {
+
+using brsm::test::MarlKind;
+
+class LauncherHookedForm : public ::testing::TestWithParam<MarlKind> {
+ protected:
+  static void SetUpTestSuite() { brsm::StartSkinEngine(); }
+};
+
+TEST_P(LauncherHookedForm, MainFormIsSkinnedOnActivationOnlyWithAUsableMarl) {
+  brsm::test::ExpectHookSkinsMainForm<TForm1>(GetParam(), "hooked_launcher_main_form");
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, LauncherHookedForm,
+                         ::testing::Values(MarlKind::Folder, MarlKind::Damaged, MarlKind::None),
+                         [](const auto& info) { return brsm::test::MarlKindName(info.param); });
+
+}  // namespace
