@@ -26,14 +26,16 @@ void ForgetInList(TvxProvider* provider) {
 
 uint32_t StyleOf(HWND window) { return static_cast<uint32_t>(GetWindowLongPtrW(window, GWL_STYLE)); }
 
-// The flat scroll-bar calls live in comctl32; a foreign window may or may
-// not have them, and a missing entry only means nothing to switch.
+// The flat scroll-bar calls live in comctl32 and are bound by name: not
+// every comctl32 (nor every import library) has them, and a missing entry
+// only means nothing to switch.
 void SetFlatScrollBars(HWND window, bool on) {
-  if (on) {
-    InitializeFlatSB(window);
-  } else {
-    UninitializeFlatSB(window);
-  }
+  HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
+  if (!comctl) return;
+  using TFlatSBProc = BOOL(WINAPI*)(HWND);
+  auto proc = reinterpret_cast<TFlatSBProc>(reinterpret_cast<void*>(
+      GetProcAddress(comctl, on ? "InitializeFlatSB" : "UninitializeFlatSB")));
+  if (proc) proc(window);
 }
 
 }  // namespace
