@@ -156,7 +156,12 @@ TEST_F(GeneratorProgram, CtrlCOnAMissingFieldMessageCopiesItsText) {
   HWND box = program_->WaitForWindow(L"TMessageForm");
   ASSERT_NE(box, nullptr) << "no message for the empty form";
   EmptyTheClipboard();
-  SetForegroundWindow(box);
+  // The box takes the skin on its first activation: the keys go to it only
+  // once it is shown and in front.
+  WaitUntil([&] {
+    SetForegroundWindow(box);
+    return IsWindowVisible(box) && GetForegroundWindow() == box;
+  }, 5000);
   ASSERT_TRUE(PressKeys({VK_CONTROL, 'C'}));
   std::wstring copied;
   WaitUntil([&] { return !(copied = ClipboardText()).empty(); }, 5000);
