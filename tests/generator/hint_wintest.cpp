@@ -60,6 +60,14 @@ TEST_P(GeneratorHint, LogoHintTakesTheStoredLook) {
   const TPoint logo = form->Image1->ClientToScreen(
       Point(form->Image1->Width() / 2, form->Image1->Height() / 2));
   SetCursorPos(logo.X, logo.Y);
+  // The pointer reaches its new place through the display server: the hint
+  // is placed from where it is, so wait until it is there.
+  for (int i = 0; i < 100; ++i) {
+    POINT at;
+    if (GetCursorPos(&at) && at.x == logo.X && at.y == logo.Y) break;
+    Application->ProcessMessages();
+    Sleep(10);
+  }
   Application->ActivateHint(logo);
   Application->ProcessMessages();
 
