@@ -10,10 +10,15 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Which Windows build Wine runs on this machine: the shipped 32-bit one, or,
-# where the kernel runs no 32-bit code (Wine's 32-bit loader cannot start),
-# the same sources built for 64-bit Windows and run by the 64-bit Wine.
+# where the kernel runs no 32-bit code (Wine's 32-bit loader cannot start) or
+# the 32-bit Wine could not be installed, the same sources built for 64-bit
+# Windows and run by the 64-bit Wine.
 brsm_wine_build() {
-  if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+  if /lib/ld-linux.so.2 --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine ]; then
+    echo win32
+  else
+    echo win64
+  fi
 }
 BRSM_WINE_BUILD=$(brsm_wine_build)
 if [ "$BRSM_WINE_BUILD" = win32 ]; then
