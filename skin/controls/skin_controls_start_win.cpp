@@ -8,6 +8,7 @@
 #include "skin/controls/message_box.h"
 #include "skin/controls/shell_folder_win.h"
 #include "skin/core/skin_platform.h"
+#include "skin/windows/ctrl_adapter.h"
 
 namespace brsm {
 
@@ -15,6 +16,10 @@ namespace {
 
 void ShowSkinBox(TSkinBoxKind kind, const std::string& text) {
   ShowTypedMessageBoxDefault(text, kind == TSkinBoxKind::Error ? mtError : mtWarning, {mbOK}, 0);
+}
+
+bool IsSkinnedLabel(const TControl* control) {
+  return dynamic_cast<const TsCustomLabel*>(control) != nullptr;
 }
 
 }  // namespace
@@ -27,11 +32,13 @@ void StartSkinControls() {
         reinterpret_cast<void*>(GetProcAddress(user32, "UpdateLayeredWindow")));
   SetSkinMessageBoxAnswer(ShowSkinBox);
   RegisterEditLabelMaker();
+  SetSkinLabelTest(IsSkinnedLabel);
   StartShellFolders();
 }
 
 void StopSkinControls() {
   StopShellFolders();
+  SetSkinLabelTest(nullptr);
   SetEditLabelMaker(nullptr);
   SetSkinMessageBoxAnswer(nullptr);
 }

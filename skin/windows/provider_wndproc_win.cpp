@@ -185,7 +185,7 @@ void TsSkinProvider::NewSkinWhileUnskinned(TMessage&) {
     if (form_->FormStyle() == fsMDIForm && !HasMDISupport()) SetMDISupport(true);
     ApplyGlobalColor();
   }
-  if (Adapter) Adapter->AddAllItems();
+  if (Adapter) Adapter->AdaptAllControls(nullptr);
   else CreateCtrlAdapter();
 }
 
@@ -266,7 +266,7 @@ void TsSkinProvider::SkinnedCommand(TMessage& m) {
 
 void TsSkinProvider::SkinReapplied(TMessage& m) {
   TsSkinManager* manager = skinData_->SkinManager();
-  if (Adapter) Adapter->AddAllItems();
+  if (Adapter) Adapter->AdaptAllControls(nullptr);
   else CreateCtrlAdapter();
   UpdateFormScrollBars();
   skinData_->BackgroundStale = true;
@@ -345,7 +345,7 @@ void TsSkinProvider::SkinnedMessage(TMessage& m) {
       OldWndProc(m);
       if (m.LParam && reinterpret_cast<NMHDR*>(m.LParam)->code == static_cast<UINT>(NotifyControlsChanged) &&
           Adapter)
-        Adapter->AddAllItems();
+        Adapter->AdaptAllControls(nullptr);
       return;
     case WM_NCHITTEST: WMNCHitTest(m); return;
     case WM_NCPAINT: WMNCPaint(m); return;
@@ -411,7 +411,7 @@ void TsSkinProvider::SkinnedMessage(TMessage& m) {
       OldWndProc(m);
       if (!Loading() && !form_->ComponentState().Contains(csLoading) &&
           LOWORD(m.WParam) == WM_CREATE && Adapter)
-        Adapter->AddAllItems();
+        Adapter->AdaptAllControls(nullptr);
       return;
     case WM_ENTERMENULOOP:
       if (form_->FormStyle() == fsMDIForm && !NoRegion && form_->ActiveMDIChild() &&
@@ -871,7 +871,7 @@ void TsSkinProvider::CMShowingChanged(TMessage& m) {
     OldWndProc(m);
     return;
   }
-  if (Adapter) Adapter->AddAllItems();
+  if (Adapter) Adapter->AdaptAllControls(nullptr);
   skinData_->MarkUpdating(true);
   TsSkinManager* manager = skinData_->SkinManager();
   const TvxFormAnimation* effect = nullptr;

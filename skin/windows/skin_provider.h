@@ -186,6 +186,9 @@ class TsSkinProvider : public TComponent {
   bool ShowingAnimation = false;
   bool NoRegion = false;
   std::unique_ptr<TvxCtrlAdapter> Adapter;
+  // A windowed child of the form takes its parent's background (set by the
+  // control adapter's walk).
+  bool ChildParentBackground = false;
   bool RegionPending = false;
   bool FullTitleRepaint = true;
   bool FormActive = false;

@@ -151,7 +151,10 @@ void TsSkinProvider::Notification(TComponent* component, TOperation operation) {
   if (auto* m = dynamic_cast<TsSkinManager*>(component)) {
     if (operation == opInsert && !skinData_->OwnManager) skinData_->SetSkinManager(m);
     else if (operation == opRemove && skinData_->OwnManager == m) skinData_->SetSkinManager(nullptr);
-  } else if (auto* c = dynamic_cast<TWinControl*>(component); c && operation == opInsert) {
+  } else if (operation == opRemove) {
+    // The item of a control that goes must not outlive it.
+    if (Adapter) Adapter->ControlRemoved(component);
+  } else if (auto* c = dynamic_cast<TWinControl*>(component)) {
     if (Adapter && Adapter->IsControlSupported(c)) Adapter->AddDefault(c);
   }
 }
@@ -285,7 +288,7 @@ void TsSkinProvider::SetMDISupport(bool value) {
 void TsSkinProvider::CreateCtrlAdapter() {
   if (ComponentState().Contains(csDesigning) || !skinData_->IsSkinned()) return;
   Adapter = std::make_unique<TvxCtrlAdapter>(this);
-  Adapter->AddAllItems();
+  Adapter->AdaptAllControls(nullptr);
 }
 
 void TsSkinProvider::ReleaseCtrlAdapter() {
@@ -293,13 +296,14 @@ void TsSkinProvider::ReleaseCtrlAdapter() {
   TMessage m = MakeMessage(CommandMessage, SkinCmdWParam(SkinCmdSkinRemoved),
                            reinterpret_cast<LPARAM>(skinData_->SkinManager()));
   PassCommandToAdapter(m);
+  Adapter->RestoreLabels();
   Adapter.reset();
 }
 
 void TsSkinProvider::PassCommandToAdapter(TMessage& message) {
   if (ComponentState().Contains(csDesigning) || !Adapter) return;
   try {
-    Adapter->Broadcast(message);
+    Adapter->SendToAdapted(message);
   } catch (...) {
     // A control that fails to take the command keeps its old look.
   }
