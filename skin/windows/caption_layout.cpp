@@ -61,8 +61,8 @@ int CaptionButtonTop(const TsCaptionFrame& frame, int buttonHeight) {
   return (frame.CaptionHeight + frame.FrameHeight - buttonHeight) / 2 + (buttonHeight < 16 ? 2 : 0);
 }
 
-TsCaptionLayout LayoutCaptionButtons(const TsCaptionPlan& plan, const TsCaptionFrame& frame) {
-  TsCaptionLayout layout;
+TsCaptionButtonLayout LayoutCaptionButtons(const TsCaptionPlan& plan, const TsCaptionFrame& frame) {
+  TsCaptionButtonLayout layout;
   const int start = frame.FormWidth - frame.FrameWidth - frame.Spacing;
   const int top = CaptionButtonTop(frame, plan.Height);
   int x = start;

@@ -60,7 +60,7 @@ struct TsCaptionFrame {
   int Spacing = 0;  // the skin's BISPACE
 };
 
-struct TsCaptionLayout {
+struct TsCaptionButtonLayout {
   TRect System[SystemButtonCount];  // empty when not placed
   std::vector<TRect> Title;         // one per title button
   // From the first button's right edge to the last one's left, each
@@ -72,7 +72,7 @@ struct TsCaptionLayout {
 // The top of a button row: centred in the title band, two lower for a
 // button below 16 pixels.
 int CaptionButtonTop(const TsCaptionFrame& frame, int buttonHeight);
-TsCaptionLayout LayoutCaptionButtons(const TsCaptionPlan& plan, const TsCaptionFrame& frame);
+TsCaptionButtonLayout LayoutCaptionButtons(const TsCaptionPlan& plan, const TsCaptionFrame& frame);
 
 // The caption icon's place.
 TRect CaptionIconRect(const TsCaptionFrame& frame, int iconWidth, int iconHeight);
@@ -100,7 +100,7 @@ TRect MDIAreaRect(const TsMDIAreaMeasures& m);
 struct TsHitTestInput {
   TPoint At;  // relative to the form's origin
   TsCaptionFrame Frame;
-  TsCaptionLayout Layout;
+  TsCaptionButtonLayout Layout;
   int ButtonHeight = 21;
   int IconWidth = 0;  // 0 when no icon shows
   TsWindowCommands Commands;

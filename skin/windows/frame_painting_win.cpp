@@ -202,7 +202,7 @@ void TsSkinProvider::DrawTitleBand(const TPixelBufferView& cache) {
                FormActive ? 1 : 0, true);
   GdiFlush();
   DrawCaptionIcon();
-  const TsCaptionLayout layout = LayoutButtons();
+  const TsCaptionButtonLayout layout = LayoutButtons();
   const bool anySystem = !ButtonClose.Rect.IsEmpty() || !ButtonMax.Rect.IsEmpty() || !ButtonMin.Rect.IsEmpty() ||
                          !ButtonHelp.Rect.IsEmpty();
   if (anySystem) {

@@ -76,8 +76,8 @@ TsWindowCommands TsSkinProvider::WindowCommands() const {
   return form_ ? WindowCommandsOf(WindowCommandStateOf(form_)) : TsWindowCommands{};
 }
 
-TsCaptionLayout TsSkinProvider::LayoutButtons(TsCaptionPlan* planOut) {
-  TsCaptionLayout layout;
+TsCaptionButtonLayout TsSkinProvider::LayoutButtons(TsCaptionPlan* planOut) {
+  TsCaptionButtonLayout layout;
   TsSkinManager* m = skinData_->SkinManager();
   TsCaptionPlan plan;
   if (form_ && HasSkinnedFrame() && CaptionHeight() != 0) {

@@ -206,6 +206,7 @@ void TsSkinProvider::SkinnedCommand(TMessage& m) {
         MenuRows = -1;
         SendNcPaint();
         if (form_->FormStyle() == fsMDIForm && !HasMDISupport()) SetMDISupport(true);
+        if (MDISupport) MDISupport->UpdateClientAdapter();
       }
       break;
     case SkinCmdSkinReapplied:
@@ -283,6 +284,7 @@ void TsSkinProvider::SkinReapplied(TMessage& m) {
     InvalidateRect(wnd, nullptr, FALSE);
     UpdateWindow(wnd);
     ApplyGlobalColor();
+    if (MDISupport) MDISupport->UpdateClientAdapter();
     skinData_->Updating = false;
     PassCommandToAdapter(m);
   }
@@ -686,7 +688,9 @@ void TsSkinProvider::WMNCActivate(TMessage& m) {
       MDIParentProvider->HasMDISupport()) {
     MDIParentProvider->SkinData()->BackgroundStale = true;
     MDIParentProvider->MenuRows = -1;
+    MDIParentProvider->MDISupport->RepaintFrame();
     MDIParentProvider->SendNcPaint();
+    if (HWND client = MDIParentProvider->Form()->ClientHandle()) SendMessageW(client, WM_NCPAINT, 1, 0);
   }
   if (wnd && (GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_LAYERED)) SendNcPaint();
   if (!FormCreating() && HasSkinnedFrame()) {
@@ -705,6 +709,8 @@ void TsSkinProvider::WMNCActivate(TMessage& m) {
     MenuLinePrepared = true;
   }
   if (skinData_->IsSkinned() && !Adapter) CreateCtrlAdapter();
+  // The client window goes with the form's: the new one is connected here.
+  if (MDISupport) MDISupport->Connect();
   SendFinishUpdateToChildren(form_);
   m.Result = result;
 }

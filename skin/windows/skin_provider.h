@@ -21,6 +21,7 @@
 #include "skin/windows/caption_layout.h"
 #include "skin/windows/ctrl_adapter.h"
 #include "skin/windows/form_geometry.h"
+#include "skin/windows/mdi_form_win.h"
 #include "skin/windows/system_menu.h"
 #include "skin/windows/title_buttons.h"
 
@@ -133,7 +134,7 @@ class TsSkinProvider : public TComponent {
   void ShowSystemMenu(int x, int y);
   // Lays the caption buttons out for the form as it is now; every button's
   // rectangle is set (empty when not placed).
-  TsCaptionLayout LayoutButtons(TsCaptionPlan* plan = nullptr);
+  TsCaptionButtonLayout LayoutButtons(TsCaptionPlan* plan = nullptr);
   // The width the caption buttons take.
   int ButtonsWidth() { return LayoutButtons().ButtonsWidth; }
   // The window commands of the form now (its system menu's answers).
@@ -197,9 +198,9 @@ class TsSkinProvider : public TComponent {
   TsSystemMenu* SystemMenu = nullptr;  // owned
   std::unique_ptr<TBitmap> TopAreaCache;
   TForm* CoverForm = nullptr;  // owned
-  // MDI support of an MDI parent (not made: the MDI client keeps the
-  // platform's look).
-  bool HasMDISupport() const { return false; }
+  // The MDI support of an MDI parent while it is skinned.
+  std::unique_ptr<TsMDIForm> MDISupport;
+  bool HasMDISupport() const { return MDISupport != nullptr; }
 
   // -- The window procedure ----------------------------------------------------------------
   // Every message of the form passes here first.

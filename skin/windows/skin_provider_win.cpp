@@ -103,7 +103,10 @@ TsSkinProvider::~TsSkinProvider() {
       MDIParentProvider->MenuRows = -1;
       MDIParentProvider->SendNcPaint();
     }
-    if (MDIParentProvider == this) MDIParentProvider = nullptr;
+    if (MDIParentProvider == this) {
+      MDISupport.reset();
+      MDIParentProvider = nullptr;
+    }
     HideCoverForm();
     if (MDIIconsForm && form_->FormStyle() == fsMDIForm) {
       delete MDIIconsForm;
@@ -117,6 +120,7 @@ TsSkinProvider::~TsSkinProvider() {
   titleIcon_.reset();
   titleButtons_.reset();
   Adapter.reset();
+  MDISupport.reset();
   skinData_.reset();
 }
 
@@ -142,6 +146,10 @@ void TsSkinProvider::Loaded() {
   for (int i = 0; i < titleButtons_->Count(); ++i) {
     TsTitleButton* b = titleButtons_->Items(i);
     b->Button.ImageIndex = b->UseSkinData() ? ButtonMasks.TitleButton : -1;
+  }
+  if (MDISupport) {
+    Application->ProcessMessages();
+    MDISupport->Connect();
   }
 }
 
@@ -277,12 +285,16 @@ void TsSkinProvider::UpdateButtonMasks() {
 }
 
 void TsSkinProvider::SetMDISupport(bool value) {
-  // The MDI client's own adapter is not made: only the parent is known.
-  if (value) {
-    if (!MDIParentProvider) MDIParentProvider = this;
-  } else if (MDIParentProvider == this) {
-    MDIParentProvider = nullptr;
+  if (!value) {
+    MDISupport.reset();
+    return;
   }
+  if (MDISupport) return;
+  MDIParentProvider = this;
+  MDISupport = std::make_unique<TsMDIForm>(this);
+  // A provider made for a form already on screen (the creation hook's)
+  // is never loaded: its client is connected at once.
+  if (!Loading()) MDISupport->Connect();
 }
 
 void TsSkinProvider::CreateCtrlAdapter() {
@@ -358,6 +370,7 @@ void TsSkinProvider::RefreshMDIParent() {
   Application->ProcessMessages();
   skinData_->BackgroundStale = true;
   MenuRows = -1;
+  if (MDISupport) MDISupport->RepaintFrame();
   skinData_->EndSkinUpdate();
   if (form_->HandleAllocated())
     RedrawWindow(form_->HandleIfAllocated(), nullptr, nullptr,

@@ -40,7 +40,7 @@ struct Bar {
 TEST(CaptionLayout, SizeableFramePlacesCloseMaxMinRightToLeftWithSpacing) {
   Bar bar;
   const TsCaptionPlan plan = PlanCaptionButtons({}, Commands(fbSizeable), bar.Images, {});
-  const TsCaptionLayout l = LayoutCaptionButtons(plan, Frame());
+  const TsCaptionButtonLayout l = LayoutCaptionButtons(plan, Frame());
   // x starts at 400 - 4 - 2; the band is 28 high, so a 16 button is at 6.
   EXPECT_EQ(l.System[sbClose], Rect(378, 6, 394, 22));
   EXPECT_EQ(l.System[sbMaximize], Rect(360, 6, 376, 22));
@@ -56,7 +56,7 @@ TEST(CaptionLayout, DialogShowsCloseOnlyAtItsImageSize) {
   const TsCaptionPlan plan =
       PlanCaptionButtons({true, false, false, false}, Commands(fbDialog, fwNormal, {true, false, false, false}),
                          bar.Images, {});
-  const TsCaptionLayout l = LayoutCaptionButtons(plan, Frame());
+  const TsCaptionButtonLayout l = LayoutCaptionButtons(plan, Frame());
   EXPECT_EQ(l.System[sbClose], Rect(382, 10, 394, 22));  // (28 - 12) / 2 + 2
   for (int b : {sbMaximize, sbMinimize, sbHelp}) EXPECT_TRUE(l.System[b].IsEmpty()) << b;
   EXPECT_EQ(l.ButtonsWidth, 14);
@@ -68,7 +68,7 @@ TEST(CaptionLayout, WithoutSystemMenuTitleButtonsStartAtTheRightEdge) {
   const TsBorderIconFlags icons{false, true, true, true};
   const TsCaptionPlan plan = PlanCaptionButtons(icons, Commands(fbSizeable, fwNormal, icons), bar.Images,
                                                 {{0, &title}, {30, &title}, {0, nullptr}});
-  const TsCaptionLayout l = LayoutCaptionButtons(plan, Frame());
+  const TsCaptionButtonLayout l = LayoutCaptionButtons(plan, Frame());
   for (int b = 0; b < SystemButtonCount; ++b) EXPECT_TRUE(l.System[b].IsEmpty()) << b;
   ASSERT_EQ(l.Title.size(), 3u);
   EXPECT_EQ(l.Title[0].Right, 394);
@@ -87,7 +87,7 @@ TEST(CaptionLayout, ShortButtonsSitLowerAndEmptyCountsDivideByOne) {
   EXPECT_EQ(plan.Height, 15);
   EXPECT_EQ(plan.Width[sbClose], 15);
   EXPECT_EQ(plan.Width[sbMaximize], 15);
-  const TsCaptionLayout l = LayoutCaptionButtons(plan, Frame());
+  const TsCaptionButtonLayout l = LayoutCaptionButtons(plan, Frame());
   EXPECT_EQ(l.System[sbClose].Top, (28 - 15) / 2 + 2);
 
   // Own bitmaps: the upper half is the state row.
@@ -103,7 +103,7 @@ TEST(CaptionLayout, ForbiddenOrMissingButtonsAreNotPlaced) {
   Bar bar;
   bar.Images[sbMinimize] = nullptr;
   const TsCaptionPlan plan = PlanCaptionButtons({}, Commands(fbSizeable), bar.Images, {});
-  const TsCaptionLayout l = LayoutCaptionButtons(plan, Frame());
+  const TsCaptionButtonLayout l = LayoutCaptionButtons(plan, Frame());
   EXPECT_TRUE(l.System[sbMinimize].IsEmpty());
   EXPECT_EQ(l.ButtonsWidth, 2 * 18);
 
