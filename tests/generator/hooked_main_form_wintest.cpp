@@ -15,7 +15,8 @@ class GeneratorHookedForm : public ::testing::TestWithParam<MarlKind> {
 };
 
 TEST_P(GeneratorHookedForm, MainFormIsSkinnedOnActivationOnlyWithAUsableMarl) {
-  brsm::test::ExpectHookSkinsMainForm<TForm1>(GetParam(), "hooked_generator_main_form");
+  brsm::test::ExpectHookSkinsMainForm<TForm1>(GetParam(), "hooked_generator_main_form",
+                                                /*hasPlainControls=*/true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, GeneratorHookedForm,
