@@ -10,9 +10,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "generator/filled_request.h"
 #include "generator/program_driver.h"
+#include "platform/rtl/text1251.h"
+#include "skin/core/skin_commands.h"
 #include "support/screenshot.h"
 #include "support/windows_folder_skin.h"
 #include "tools/skinkit/kit_pictures.h"
@@ -63,7 +66,62 @@ class ResultWindowSkin : public ::testing::Test {
   HWND main_ = nullptr;
 };
 
+// The direct children of that class.
+std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
+  std::vector<HWND> found;
+  for (HWND c = FindWindowExW(parent, nullptr, className.c_str(), nullptr); c;
+       c = FindWindowExW(parent, c, className.c_str(), nullptr))
+    found.push_back(c);
+  return found;
+}
+
+// How many pixels of the window's client area show the colour on screen.
+int ClientPixelsOf(HWND wnd, TColor color) {
+  RECT r{};
+  GetClientRect(wnd, &r);
+  POINT at{0, 0};
+  ClientToScreen(wnd, &at);
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, r.right, r.bottom);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, r.right, r.bottom, screen, at.x, at.y, SRCCOPY);
+  SelectObject(mem, old);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = r.right;
+  bi.bmiHeader.biHeight = -r.bottom;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  std::vector<uint32_t> pixels(static_cast<size_t>(r.right) * static_cast<size_t>(r.bottom));
+  GetDIBits(mem, bmp, 0, static_cast<UINT>(r.bottom), pixels.data(), &bi, DIB_RGB_COLORS);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  // DIB pixels are 0x00RRGGBB, colours 0x00BBGGRR.
+  const uint32_t want = ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+  int n = 0;
+  for (uint32_t p : pixels) n += (p & 0xFFFFFF) == want;
+  return n;
+}
+
 }  // namespace
+
+TEST_F(ResultWindowSkin, MainFormsLabelsTakeTheSkinsTextColourAndItsPlainControlsAdapters) {
+  Settle(main_);
+  const TColor fontColor = KitColor(MarlSectionIndex("GLOBALINFO"), 2);
+  // Nineteen captions on the form.
+  EXPECT_GT(ClientPixelsOf(main_, fontColor), 500) << "the labels are not in the skin's font colour";
+  const std::vector<HWND> edits = ChildrenOfClass(main_, L"TEdit");
+  const std::vector<HWND> checks = ChildrenOfClass(main_, L"TCheckBox");
+  EXPECT_GE(edits.size(), 15u);  // the form's own; a few more sit on panels
+  EXPECT_EQ(checks.size(), 1u);
+  for (const std::vector<HWND>* list : {&edits, &checks})
+    for (HWND c : *list)
+      EXPECT_EQ(SendMessageW(c, CommandMessage, SkinCmdWParam(SkinCmdQuerySkinned), 0), 1)
+          << brsm::FromUtf16(ClassOf(c)) << " has no window adapter";
+  SaveScreenshot("generator-main-marl");
+}
 
 TEST_F(ResultWindowSkin, ScriptShowsInTheSkinsLookWithASkinnedBarThatScrolls) {
   for (const FieldInput& in : EveryFieldFilled()) {
