@@ -5,6 +5,7 @@
 #include "platform/rtl/files.h"
 #include "platform/rtl/sysutils.h"
 #include "skin/core/broadcast.h"
+#include "skin/core/flag_scope.h"
 #include "skin/core/manager_platform.h"
 #include "skin/core/skin_directory.h"
 #include "skin/core/skin_files.h"
@@ -19,18 +20,6 @@ TComponent* ExtraNotifyControl = nullptr;
 namespace {
 
 constexpr const char* kDefaultSkinDirectory = "c:\\Skins";
-
-// Sets a process-wide flag for a scope and clears it however the scope ends.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~TFlagScope() { flag_ = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 std::string WithoutBlanks(const std::string& line) {
   std::string out;

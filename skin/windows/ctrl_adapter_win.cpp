@@ -4,6 +4,7 @@
 
 #include "skin/core/common_data.h"
 #include "skin/core/control_utils_win.h"
+#include "skin/core/flag_scope.h"
 #include "skin/core/skin_commands.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/adapter_factory_win.h"
@@ -21,18 +22,6 @@ TvxSkinLabelTest SkinLabelTest = nullptr;
 bool IsSkinLabel(const TControl* control) { return SkinLabelTest && SkinLabelTest(control); }
 
 bool AnswersSkinned(TControl* control) { return ControlAnswersCmd(control, SkinCmdQuerySkinned); }
-
-// Sets a flag for the scope and clears it on every way out.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~TFlagScope() { flag_ = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 const ThirdPartyLineLists* ListsOf(const TsCommonData* record) {
   TsSkinManager* m = record ? record->SkinManager() : nullptr;
