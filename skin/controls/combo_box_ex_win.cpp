@@ -242,22 +242,5 @@ void TsComboBoxEx::WndProc(TMessage& m) {
       Repaint();
     }
   }
-  if (TCustomLabel* label = boundLabel_ ? boundLabel_->TheLabel() : nullptr) {
-    switch (m.Msg) {
-      case WM_SIZE:
-      case WM_WINDOWPOSCHANGED:
-        boundLabel_->PlaceLabel();
-        break;
-      case CM_VISIBLECHANGED:
-        label->SetVisible(Visible());
-        boundLabel_->PlaceLabel();
-        break;
-      case CM_ENABLEDCHANGED:
-        label->SetEnabled(Enabled());
-        boundLabel_->PlaceLabel();
-        break;
-      default:
-        break;
-    }
-  }
+  if (boundLabel_) boundLabel_->FollowControl(m.Msg);
 }

@@ -7,33 +7,18 @@
 #include "generator/skin_engine_start.h"
 #include "generator/unit1.h"
 #include "skin/controls/combo_box_ex.h"
+#include "tests/support/combo_look_check.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/skinned_controls_check.h"
 #include "tests/support/windows_folder_skin.h"
-#include "tools/skinkit/kit_pictures.h"
-#include "tools/skinkit/marl_skin.h"
 
 using namespace brsm::test;
-using brsm::kit::KitColor;
-using brsm::kit::MarlSectionIndex;
 using brsm::kit::Shade;
 
 namespace {
 
-TColor Kit(const char* section, int index) { return KitColor(MarlSectionIndex(section), index); }
-
-bool Near(TColor a, TColor b) {
-  for (int s = 0; s < 24; s += 8)
-    if (std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF)) > 3) return false;
-  return true;
-}
-
-TColor WindowPixel(HWND w, int x, int y) {
-  HDC dc = GetWindowDC(w);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(w, dc);
-  return static_cast<TColor>(c);
-}
+TColor Kit(const char* section, int index) { return MarlColor(section, index); }
+bool Near(TColor a, TColor b) { return NearColor(a, b); }
 
 class GeneratorComboBoxes : public ::testing::Test {
  protected:
@@ -53,12 +38,8 @@ class GeneratorComboBoxes : public ::testing::Test {
   }
   // The button's left band and arrow in a state's look.
   void ExpectButton(TsComboBoxEx* box, int state) {
-    const TRect b = box->ButtonRect();
-    const int midY = (b.Top + b.Bottom) / 2;
-    const TColor band = WindowPixel(box->Handle(), b.Left + 1, midY);
-    const TColor arrow = WindowPixel(box->Handle(), (b.Left + b.Right) / 2, midY);
-    EXPECT_TRUE(Near(band, Shade(Kit("COMBOBTN", 10 + state)))) << box->Name() << " " << state << std::hex << " " << band;
-    EXPECT_TRUE(Near(arrow, Kit("COMBOBOX", 10 + state))) << box->Name() << " " << state << std::hex << " " << arrow;
+    SCOPED_TRACE(box->Name());
+    ExpectComboButton(box->ButtonRect(), state, [&](int x, int y) { return WindowPixel(box->Handle(), x, y); });
   }
   std::unique_ptr<TForm1> form;
 };

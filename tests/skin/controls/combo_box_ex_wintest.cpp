@@ -14,30 +14,17 @@
 #include "skin/core/skin_manager.h"
 #include "skin/windows/base_wnd_win.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
+#include "tests/support/combo_look_check.h"
 #include "tests/support/screenshot.h"
-#include "tools/skinkit/marl_skin.h"
 
 using namespace brsm::test;
-using brsm::kit::KitColor;
-using brsm::kit::MarlSectionIndex;
 using brsm::kit::Shade;
 
 namespace {
 
-TColor Kit(const char* section, int index) { return KitColor(MarlSectionIndex(section), index); }
-
-bool Near(TColor a, TColor b, int tolerance = 3) {
-  for (int s = 0; s < 24; s += 8)
-    if (std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF)) > tolerance) return false;
-  return true;
-}
-
-TColor ScreenAt(HWND w, int x, int y) {
-  HDC dc = GetWindowDC(w);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(w, dc);
-  return static_cast<TColor>(c);
-}
+TColor Kit(const char* section, int index) { return MarlColor(section, index); }
+bool Near(TColor a, TColor b) { return NearColor(a, b); }
+TColor ScreenAt(HWND w, int x, int y) { return WindowPixel(w, x, y); }
 
 HWND ListOf(HWND combo) {
   COMBOBOXINFO info{};
@@ -88,12 +75,7 @@ class ComboBoxExWinTest : public ::testing::Test {
     return adapted;
   }
   void ExpectButton(int state) {
-    const TRect b = box->ButtonRect();
-    const int midY = (b.Top + b.Bottom) / 2;
-    const TColor band = ScreenAt(box->Handle(), b.Left + 1, midY);
-    const TColor arrow = ScreenAt(box->Handle(), (b.Left + b.Right) / 2, midY);
-    EXPECT_TRUE(Near(band, Shade(Kit("COMBOBTN", 10 + state)))) << "state " << state << std::hex << " " << band;
-    EXPECT_TRUE(Near(arrow, Kit("COMBOBOX", 10 + state))) << "state " << state << std::hex << " " << arrow;
+    ExpectComboButton(box->ButtonRect(), state, [&](int x, int y) { return WindowPixel(box->Handle(), x, y); });
   }
 
   TempFolder folder;

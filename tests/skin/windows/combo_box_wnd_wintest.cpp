@@ -16,23 +16,16 @@
 #include "skin/windows/adapter_factory_win.h"
 #include "skin/windows/combo_box_wnd_win.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
+#include "tests/support/combo_look_check.h"
 #include "tests/support/screenshot.h"
-#include "tools/skinkit/marl_skin.h"
 
 using namespace brsm::test;
-using brsm::kit::KitColor;
-using brsm::kit::MarlSectionIndex;
 using brsm::kit::Shade;
 
 namespace {
 
-TColor Kit(const char* section, int index) { return KitColor(MarlSectionIndex(section), index); }
-
-bool Near(TColor a, TColor b, int tolerance = 3) {
-  for (int s = 0; s < 24; s += 8)
-    if (std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF)) > tolerance) return false;
-  return true;
-}
+TColor Kit(const char* section, int index) { return MarlColor(section, index); }
+bool Near(TColor a, TColor b) { return NearColor(a, b); }
 
 // The window's pixels from the screen, or as WM_PRINT gives them.
 class Shot {
@@ -112,13 +105,7 @@ class ComboBoxWndWinTest : public ::testing::Test {
   }
   // The button's left band and its arrow in the look of `state`.
   void ExpectButton(const Shot& shot, int state) {
-    const TRect b = adapter->GetButtonRect();
-    ASSERT_GT(b.Width(), 0);
-    const int midY = (b.Top + b.Bottom) / 2;
-    EXPECT_TRUE(Near(shot.At(b.Left + 1, midY), Shade(Kit("COMBOBTN", 10 + state))))
-        << "state " << state << " band " << std::hex << shot.At(b.Left + 1, midY);
-    EXPECT_TRUE(Near(shot.At((b.Left + b.Right) / 2, midY), Kit("COMBOBOX", 10 + state)))
-        << "state " << state << " arrow " << std::hex << shot.At((b.Left + b.Right) / 2, midY);
+    ExpectComboButton(adapter->GetButtonRect(), state, [&](int x, int y) { return shot.At(x, y); });
   }
 
   TempFolder folder;
