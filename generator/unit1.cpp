@@ -62,6 +62,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   };
   auto combo = [&](TsComboBoxEx*& field, const char* name, int left, int top, int tabOrder) {
     field = layout.Read(new TsComboBoxEx(this));
+    field->SetStyle(csDropDown);  // the user may type any text
     field->SetName(name);
     field->SetParent(this);
     field->SetBounds(left, top, 121, 22);

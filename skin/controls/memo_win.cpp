@@ -119,22 +119,5 @@ void TsMemo::WndProc(TMessage& m) {
     // A memo that becomes showing after the skin came gets its adapter then.
     if (m.Msg == CM_SHOWINGCHANGED) UpdateMemoAdapter(skinData_.get(), adapter_);
   }
-  if (TCustomLabel* label = boundLabel_ ? boundLabel_->TheLabel() : nullptr) {
-    switch (m.Msg) {
-      case WM_SIZE:
-      case WM_WINDOWPOSCHANGED:
-        boundLabel_->PlaceLabel();
-        break;
-      case CM_VISIBLECHANGED:
-        label->SetVisible(Visible());
-        boundLabel_->PlaceLabel();
-        break;
-      case CM_ENABLEDCHANGED:
-        label->SetEnabled(Enabled());
-        boundLabel_->PlaceLabel();
-        break;
-      default:
-        break;
-    }
-  }
+  if (boundLabel_) boundLabel_->FollowControl(m.Msg);
 }

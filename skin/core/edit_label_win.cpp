@@ -144,6 +144,27 @@ void TsBoundLabel::SetUseSkinColor(bool value) {
   if (Target()) Target()->SetUseSkinColor(value);
 }
 
+void TsBoundLabel::FollowControl(UINT msg) {
+  TWinControl* control = Control();
+  if (!label_ || !control) return;
+  switch (msg) {
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+      PlaceLabel();
+      break;
+    case CM_VISIBLECHANGED:
+      label_->SetVisible(control->Visible());
+      PlaceLabel();
+      break;
+    case CM_ENABLEDCHANGED:
+      label_->SetEnabled(control->Enabled());
+      PlaceLabel();
+      break;
+    default:
+      break;
+  }
+}
+
 void TsBoundLabel::PlaceLabel() {
   TWinControl* control = Control();
   if (!label_ || !label_->Visible() || !control) return;

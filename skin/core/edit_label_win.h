@@ -56,6 +56,9 @@ class TsBoundLabel : public TPersistent {
   TCustomLabel* TheLabel() const { return label_; }
   TsCommonData* CommonData() const { return commonData_; }
   void PlaceLabel();
+  // After the control handled a message: the label keeps beside it and
+  // shows and enables with it.
+  void FollowControl(UINT msg);
 
  private:
   friend class TsBoundLabelTarget;

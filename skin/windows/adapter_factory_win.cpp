@@ -8,10 +8,17 @@
 #include "skin/windows/bar_wnd_win.h"
 #include "skin/windows/btn_wnd_win.h"
 #include "skin/windows/check_box_wnd_win.h"
+#include "skin/windows/combo_box_wnd_win.h"
 #include "skin/windows/panel_wnd_win.h"
 #include "skin/windows/static_wnd_win.h"
 
 namespace {
+
+// Made on the control the record belongs to, when there is one.
+TvxMainWnd* ConstructWWComboBox(const TvxAdapterArgs& args) {
+  auto* control = args.SkinData ? dynamic_cast<TWinControl*>(args.SkinData->HostControl) : nullptr;
+  return TvxWWComboBoxWnd::CreateOn(control, args);
+}
 
 // In the order of TvxAdapterKind.
 const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
@@ -23,7 +30,7 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* CheckBoxWnd */ &ConstructAdapter<TvxCheckBoxWnd>,
 
-    /* ComboBoxWnd */ nullptr,
+    /* ComboBoxWnd */ &ConstructAdapter<TvxComboBoxWnd>,
 
     /* GridWnd */ nullptr,
 
@@ -35,7 +42,7 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* TreeViewWnd */ nullptr,
 
-    /* WWComboBoxWnd */ nullptr,
+    /* WWComboBoxWnd */ &ConstructWWComboBox,
 
     /* GridEhWnd */ nullptr,
 
