@@ -8,8 +8,11 @@
 #include "skin/windows/bar_wnd_win.h"
 #include "skin/windows/btn_wnd_win.h"
 #include "skin/windows/check_box_wnd_win.h"
+#include "skin/windows/grid_wnd_win.h"
+#include "skin/windows/list_view_wnd_win.h"
 #include "skin/windows/panel_wnd_win.h"
 #include "skin/windows/static_wnd_win.h"
+#include "skin/windows/tree_view_wnd_win.h"
 
 namespace {
 
@@ -25,19 +28,19 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* ComboBoxWnd */ nullptr,
 
-    /* GridWnd */ nullptr,
+    /* GridWnd */ &ConstructAdapter<TvxGridWnd>,
 
     /* GroupBoxWnd */ &ConstructAdapter<TvxGroupBoxWnd>,
 
-    /* ListViewWnd */ nullptr,
+    /* ListViewWnd */ &ConstructAdapter<TvxListViewWnd>,
 
     /* PanelWnd */ &ConstructAdapter<TvxPanelWnd>,
 
-    /* TreeViewWnd */ nullptr,
+    /* TreeViewWnd */ &ConstructAdapter<TvxTreeViewWnd>,
 
     /* WWComboBoxWnd */ nullptr,
 
-    /* GridEhWnd */ nullptr,
+    /* GridEhWnd */ &ConstructAdapter<TvxGridEhWnd>,
 
     /* VirtualTreeViewWnd */ nullptr,
 
