@@ -42,7 +42,7 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* GridEhWnd */ &ConstructAdapter<TvxGridEhWnd>,
 
-    /* VirtualTreeViewWnd */ nullptr,
+    /* VirtualTreeViewWnd */ &ConstructAdapter<TvxVirtualTreeViewWnd>,
 
     /* IconWnd */ &ConstructAdapter<TvxIconWnd>,
 

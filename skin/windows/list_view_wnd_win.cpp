@@ -318,12 +318,8 @@ void TvxListViewWnd::PaintColumn(HDC dc, HWND header, int index, const TRect& re
   if (!manager || w <= 0 || h <= 0) return;
   const bool pressed = index >= 0 && index == PressedColumn;
   const int state = pressed ? 2 : 0;
-  std::string sectionName = "COLHEADER";
-  int section = manager->LookupSection(sectionName);
-  if (section < 0) {
-    sectionName = "BUTTON";
-    section = manager->LookupSection(sectionName);
-  }
+  std::string sectionName;
+  const int section = ColumnHeaderSection(manager, sectionName);
   TBitmap bitmap(w, h);
   const TPixelBufferView pixels = bitmap.PixelView();
   {
