@@ -17,6 +17,7 @@
 #include "skin/windows/adapter_factory_win.h"
 #include "skin/windows/grid_wnd_win.h"
 #include "skin/windows/tree_view_wnd_win.h"
+#include "tests/skin/windows/published_model_support.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
 #include "tools/skinkit/marl_skin.h"
 
@@ -70,19 +71,6 @@ class TModelVirtualTree : public TModelWindow {
   TMethodRef OnAdvancedHeaderDraw, OnHeaderDrawQueryElements;
 };
 
-template <class T>
-TPublishedProp Ord(int T::*field) {
-  TPublishedProp p;
-  p.GetOrd = [field](TObject* o) { return dynamic_cast<T*>(o)->*field; };
-  p.SetOrd = [field](TObject* o, int v) { dynamic_cast<T*>(o)->*field = v; };
-  return p;
-}
-template <class T, class F>
-TPublishedProp Obj(F T::*field) {
-  TPublishedProp p;
-  p.GetObject = [field](TObject* o) -> TObject* { return &(dynamic_cast<T*>(o)->*field); };
-  return p;
-}
 TPublishedProp Method(TMethodRef TModelVirtualTree::*field) {
   TPublishedProp p;
   p.GetMethod = [field](TObject* o) { return dynamic_cast<TModelVirtualTree*>(o)->*field; };
