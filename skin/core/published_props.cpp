@@ -49,6 +49,11 @@ int GetOrdPropByName(TObject* object, const std::string& propName) {
   return prop && prop->GetOrd ? prop->GetOrd(object) : -1;
 }
 
+std::string GetStrPropByName(TObject* object, const std::string& propName) {
+  const TPublishedProp* prop = Find(object, propName);
+  return prop && prop->GetStr ? prop->GetStr(object) : std::string();
+}
+
 void SetOrdPropByName(TObject* object, const std::string& propName, int value) {
   const TPublishedProp* prop = Find(object, propName);
   if (prop && prop->SetOrd) prop->SetOrd(object, value);

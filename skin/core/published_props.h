@@ -22,6 +22,8 @@ struct TPublishedProp {
   // Ordinal properties (integers, colours, enumerations, sets as bits).
   std::function<int(TObject*)> GetOrd;
   std::function<void(TObject*, int)> SetOrd;
+  // String properties (captions).
+  std::function<std::string(TObject*)> GetStr;
   // Object properties (fonts, sub-objects).
   std::function<TObject*(TObject*)> GetObject;
   // Set properties: the element names, bit i for element i (at most 32).
@@ -44,6 +46,7 @@ bool HasPublishedProp(TObject* object, const std::string& propName);
 TObject* GetObjectPropByName(TObject* object, const std::string& propName);  // null when absent
 int GetOrdPropByName(TObject* object, const std::string& propName);          // -1 when absent
 void SetOrdPropByName(TObject* object, const std::string& propName, int value);  // nothing when absent
+std::string GetStrPropByName(TObject* object, const std::string& propName);      // empty when absent
 // Whether the set property holds the element (element names compared
 // without case); false when either is unknown.
 bool SetPropHasElement(TObject* object, const std::string& propName, const std::string& element);

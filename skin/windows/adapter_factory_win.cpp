@@ -9,8 +9,11 @@
 #include "skin/windows/btn_wnd_win.h"
 #include "skin/windows/check_box_wnd_win.h"
 #include "skin/windows/combo_box_wnd_win.h"
+#include "skin/windows/grid_wnd_win.h"
+#include "skin/windows/list_view_wnd_win.h"
 #include "skin/windows/panel_wnd_win.h"
 #include "skin/windows/static_wnd_win.h"
+#include "skin/windows/tree_view_wnd_win.h"
 
 namespace {
 
@@ -32,21 +35,21 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* ComboBoxWnd */ &ConstructAdapter<TvxComboBoxWnd>,
 
-    /* GridWnd */ nullptr,
+    /* GridWnd */ &ConstructAdapter<TvxGridWnd>,
 
     /* GroupBoxWnd */ &ConstructAdapter<TvxGroupBoxWnd>,
 
-    /* ListViewWnd */ nullptr,
+    /* ListViewWnd */ &ConstructAdapter<TvxListViewWnd>,
 
     /* PanelWnd */ &ConstructAdapter<TvxPanelWnd>,
 
-    /* TreeViewWnd */ nullptr,
+    /* TreeViewWnd */ &ConstructAdapter<TvxTreeViewWnd>,
 
     /* WWComboBoxWnd */ &ConstructWWComboBox,
 
-    /* GridEhWnd */ nullptr,
+    /* GridEhWnd */ &ConstructAdapter<TvxGridEhWnd>,
 
-    /* VirtualTreeViewWnd */ nullptr,
+    /* VirtualTreeViewWnd */ &ConstructAdapter<TvxVirtualTreeViewWnd>,
 
     /* IconWnd */ &ConstructAdapter<TvxIconWnd>,
 

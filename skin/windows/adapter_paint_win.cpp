@@ -13,6 +13,7 @@
 #include "skin/core/control_utils_win.h"
 #include "skin/core/paint_colors.h"
 #include "skin/core/skin_constants.h"
+#include "skin/core/skin_manager.h"
 
 void AssignWindowFont(TCanvas* canvas, HWND window) {
   auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
@@ -25,6 +26,17 @@ void AssignMessageFont(TCanvas* canvas) {
   metrics.cbSize = sizeof(metrics);
   if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
     canvas->Font()->AssignLogFont(metrics.lfMessageFont);
+}
+
+int ColumnHeaderSection(const TsSkinManager* manager, std::string& name) {
+  name = "COLHEADER";
+  if (!manager) return -1;
+  int section = manager->LookupSection(name);
+  if (section < 0) {
+    name = "BUTTON";
+    section = manager->LookupSection(name);
+  }
+  return section;
 }
 
 TColor QueryWindowBackColor(HWND parent) {

@@ -5,12 +5,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/colors.h"
 #include "platform/graphics/pixel_buffer.h"
 #include "skin/core/cache_info.h"
 
 class TsCommonData;
+class TsSkinManager;
 struct TvxWindowPlace;
 
 // What lies under a window, as a cache whose X, Y is the window's top-left:
@@ -48,6 +51,10 @@ TColor QueryWindowBackColor(HWND parent);
 // The blend of a disabled look over the parent's ready cache at the
 // window's place: 40 percent own look.
 void BlendOverParentCache(TsCommonData* record, const TUnderWindow& under);
+
+// The section column headers are painted from: "COLHEADER", or "BUTTON"
+// when the skin lacks it; its index (-1 when neither) and name.
+int ColumnHeaderSection(const TsSkinManager* manager, std::string& name);
 
 // WM_SETREDRAW off now and on again when it goes.
 class TRedrawHold {

@@ -6,6 +6,7 @@
 
 #include "platform/rtl/collections.h"
 #include "skin/windows/grid_colors.h"
+#include "tests/skin/windows/published_model_support.h"
 
 namespace {
 
@@ -34,19 +35,6 @@ class TModelGrid : public TObject {
   std::string name_;
 };
 
-template <class T>
-TPublishedProp Ord(int T::*field) {
-  TPublishedProp p;
-  p.GetOrd = [field](TObject* o) { return dynamic_cast<T*>(o)->*field; };
-  p.SetOrd = [field](TObject* o, int v) { dynamic_cast<T*>(o)->*field = v; };
-  return p;
-}
-template <class T, class F>
-TPublishedProp Obj(F T::*field) {
-  TPublishedProp p;
-  p.GetObject = [field](TObject* o) -> TObject* { return &(dynamic_cast<T*>(o)->*field); };
-  return p;
-}
 
 void RegisterGrid(const std::string& name) {
   RegisterPublishedProp(name, "FixedColor", Ord(&TModelGrid::FixedColor));
