@@ -28,6 +28,8 @@ class TvxDlgPanelWnd : public TvxMainWnd {
   virtual void PrepareCache();
   void PaintWindow(HDC given);
   void PaintFrame(HDC given);
+  // The skinned background, then the panel's own painting inside it.
+  void PaintWithContent(HDC dc);
   int BorderWidth() const;
 };
 
