@@ -460,6 +460,7 @@ TEST_F(StdAdaptersWinTest, ToolBarItemsTakeTheButtonSectionAPressedImageMovesSep
     const int x3 = r[3].left + edge + (r[3].right - r[3].left - 16) / 2;
     EXPECT_EQ(At(bar, x3 + 16, r[3].top + edge + 20), kImage);  // checked draws pressed
     EXPECT_FALSE(HasMagenta(Capture(bar, false)));
+    EXPECT_TRUE(PrintsAsShown(bar));
     for (TvxMainWnd*& a : adapters) FreeAdapter(a);
     adapters.clear();
     DestroyWindow(bar);
