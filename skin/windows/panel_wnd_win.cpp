@@ -305,14 +305,19 @@ void TvxTransPanelWnd::WndProc(TMessage& m) {
       return;
     case WM_NCPAINT:
       return;
+    case WM_PRINT:
+      // The skinned background is the nested dialog's own picture.
+      PaintWindow(reinterpret_cast<HDC>(m.WParam));
+      m.Result = 0;
+      return;
     default:
       TvxMainWnd::WndProc(m);
   }
 }
 
-void TvxTransPanelWnd::PaintWindow() {
+void TvxTransPanelWnd::PaintWindow(HDC print) {
   GetWindowPosInParent(WindowHandle, Place);
-  TTargetDC dc(WindowHandle, nullptr, true);
+  TTargetDC dc(WindowHandle, print, true);
   SkinData->BackgroundStale = true;
   SendCmdToWindow(WindowHandle, SkinCmdRedrawNow, 0);
   if (SkinData->CachePixels().Empty()) return;

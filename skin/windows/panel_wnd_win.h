@@ -39,5 +39,6 @@ class TvxTransPanelWnd : public TvxMainWnd {
   void WndProc(TMessage& message) override;
 
  protected:
-  void PaintWindow();
+  // Into the print DC when given, else the window's DC.
+  void PaintWindow(HDC print = nullptr);
 };

@@ -490,6 +490,7 @@ TEST_F(StdAdaptersWinTest, PanelsTakeTheirSectionFromTheBevelsAndNestedDialogsSh
   Adapt(TvxAdapterKind::TransPanelWnd, nested, "CHECKBOX");
   RedrawWindow(nested, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   EXPECT_EQ(At(nested, 60, 25), kCheckFace);
+  EXPECT_TRUE(PrintsAsShown(nested));
 }
 
 namespace {
