@@ -146,6 +146,16 @@ LRESULT CALLBACK RecordingButton(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   return CallWindowProcW(buttonProc, w, msg, wp, lp);
 }
 
+// A window class of the test's own on the given procedure.
+const wchar_t* RegisterTestClass(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = name;
+  RegisterClassW(&wc);
+  return name;
+}
+
 std::vector<std::pair<UINT, WPARAM>> parentSaw;
 LRESULT CALLBACK RecordingParent(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_SYSCOMMAND) {
@@ -372,13 +382,9 @@ TEST_F(StdAdaptersWinTest, UpDownPaintsFromColumnTwoAndACancelEndsThePress) {
 
 TEST_F(StdAdaptersWinTest, GripSizesItsParentAndAPlainScrollBarKeepsWorking) {
   Load(FlatSkin(true));
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = &RecordingParent;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"BrsmGripParent";
-  RegisterClassW(&wc);
-  HWND parent = CreateWindowExW(0, wc.lpszClassName, L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 30, 200, 150,
-                                nullptr, nullptr, wc.hInstance, nullptr);
+  HWND parent = CreateWindowExW(0, RegisterTestClass(L"BrsmGripParent", &RecordingParent), L"",
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 30, 200, 150, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
   HWND grip = Make(L"SCROLLBAR", L"", SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 150, 90, 16, 16, parent);
   HWND bar = Make(L"SCROLLBAR", L"", SBS_HORZ, 0, 0, 120, 16, parent);
   Adapt(TvxAdapterKind::SizerWnd, grip, "CHECKBOX");
@@ -413,10 +419,39 @@ TEST_F(StdAdaptersWinTest, MarlLooksOnEveryKind) {
   Adapt(TvxAdapterKind::GroupBoxWnd, group, "GROUPBOX");
   Adapt(TvxAdapterKind::StaticWnd, text, "CHECKBOX");
   Adapt(TvxAdapterKind::SpinWnd, spin, "SPEEDBUTTON_SMALL");
+  // The kinds of the platform's controls and the rarer foreign windows.
+  auto* bit = new TBitBtn(form.get());
+  bit->SetParent(panel);
+  bit->SetBounds(130, 10, 110, 28);
+  bit->SetKind(bkOK);
+  auto* own = new TPanel(form.get());
+  own->SetParent(panel);
+  own->SetBounds(130, 50, 110, 40);
+  own->SetCaption("");
+  HWND link = Make(L"STATIC", L"Read the <A>manual</A>", SS_LEFT, 10, 305, 120, 20, p);
+  HWND icon = Make(L"STATIC", L"", SS_ICON, 40, 220, 32, 32, p);
+  SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, MAKEINTRESOURCEW(32516))), 0);
+  HWND nested = Make(L"#32770", L"", 0, 130, 220, 110, 30, p);
+  HWND grip = Make(L"SCROLLBAR", L"", SBS_SIZEGRIP, 200, 305, 16, 16, p);
+  InitCommonControls();
+  HWND bar = CreateWindowExW(WS_EX_CLIENTEDGE, TOOLBARCLASSNAMEW, L"",
+                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+                             10, 260, 240, 40, p, nullptr, nullptr, nullptr);
+  SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  TBBUTTON items[2] = {{0, 1, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0}, {0, 2, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0}};
+  SendMessageW(bar, TB_ADDBUTTONSW, 2, reinterpret_cast<LPARAM>(items));
+  Pump(20);
+  AdaptControl(TvxAdapterKind::BitBtnWnd, bit, "BUTTON");
+  Adapt(TvxAdapterKind::DlgPanelWnd, own->Handle(), "PANEL");
+  Adapt(TvxAdapterKind::LinkWnd, link, "CHECKBOX");
+  Adapt(TvxAdapterKind::IconWnd, icon, "CHECKBOX");
+  Adapt(TvxAdapterKind::TransPanelWnd, nested, "CHECKBOX");
+  Adapt(TvxAdapterKind::SizerWnd, grip, "CHECKBOX");
+  Adapt(TvxAdapterKind::ToolBarWnd, bar, "BAR");
   Pump(50);
-  for (HWND w : {button, check, radio, group, text, spin}) {
-    EXPECT_FALSE(HasMagenta(Capture(w, false)));
-    EXPECT_EQ(Capture(w, true), Capture(w, false));
+  for (HWND w : {button, check, radio, group, text, spin, bit->Handle(), own->Handle(), link, icon, nested, grip, bar}) {
+    EXPECT_FALSE(HasMagenta(Capture(w, false))) << ReadWindowText(w);
+    EXPECT_TRUE(PrintsAsShown(w)) << std::hex << GetWindowLongW(w, GWL_STYLE);
   }
   SaveScreenshot("std_adapters_marl");
 }
@@ -635,11 +670,7 @@ TEST_F(StdAdaptersWinTest, IconPictureAndLinkStaticsPaintOverACacheAndAPlainPare
 
 TEST_F(StdAdaptersWinTest, DialogPanelsShowTheGlobalColourInATPanelAndTheGroupLookElsewhere) {
   Load(FlatSkin(true));
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = &DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"TSilentPaintPanel";
-  RegisterClassW(&wc);
+  RegisterTestClass(L"TSilentPaintPanel", &DefWindowProcW);
   for (bool overCache : {true, false}) {
     SCOPED_TRACE(overCache ? "over the panel's cache" : "over the plain form");
     TWinControl* parent = overCache ? static_cast<TWinControl*>(panel) : form.get();
