@@ -27,8 +27,11 @@ class TvxToolBarWnd : public TvxMainWnd {
   // True while the bar or its parent is updating: nothing is painted.
   bool HoldsPainting();
   void PrepareCache();
-  void PaintFrame();
-  void PaintWindow(HDC given);
+  // The edge ring into the given DC, else the window's.
+  void PaintFrame(HDC given = nullptr);
+  // The client into the given DC, else the window's; a whole-window DC
+  // (`wholeWindow`) gets it inside the edge.
+  void PaintWindow(HDC given, bool wholeWindow = false);
   void PaintItems(TBitmap* work);
   void PaintItem(int index, const TRect& rect, HDC dc);
 };

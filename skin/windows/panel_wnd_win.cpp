@@ -220,22 +220,11 @@ void TvxDlgPanelWnd::WndProc(TMessage& m) {
         TPaintScope paint(WindowHandle);
       }
       return;
-    case WM_ERASEBKGND: {
+    case WM_ERASEBKGND:
       if (!SkinData->IsSkinned(false)) break;
-      HDC dc = reinterpret_cast<HDC>(m.WParam);
-      const int saved = SaveDC(dc);
-      struct Restore {
-        HDC dc;
-        int saved;
-        ~Restore() { RestoreDC(dc, saved); }
-      } restore{dc, saved};
-      PaintWindow(dc);
-      IntersectClipRect(dc, 6, 6, Place.Width - 6, Place.Height - 6);
-      LPARAM none = 0;
-      CallOldProc(WindowHandle, WM_PAINT, none, m.WParam);
+      PaintWithContent(reinterpret_cast<HDC>(m.WParam));
       m.Result = 1;
       return;
-    }
     case WM_UPDATEUISTATE:
       m.Result = 1;
       return;
@@ -246,13 +235,28 @@ void TvxDlgPanelWnd::WndProc(TMessage& m) {
       return;
     case WM_PRINT:
       if (!SkinData->IsSkinned(false)) break;
-      PaintWindow(reinterpret_cast<HDC>(m.WParam));
+      // The panel's own content belongs to its picture as well.
+      PaintWithContent(reinterpret_cast<HDC>(m.WParam));
       PaintFrame(reinterpret_cast<HDC>(m.WParam));
       return;
     default:
       break;
   }
   TvxMainWnd::WndProc(m);
+}
+
+void TvxDlgPanelWnd::PaintWithContent(HDC dc) {
+  const int saved = SaveDC(dc);
+  struct Restore {
+    HDC dc;
+    int saved;
+    ~Restore() { RestoreDC(dc, saved); }
+  } restore{dc, saved};
+  PaintWindow(dc);
+  // The panel paints its own content six pixels inside the skinned border.
+  IntersectClipRect(dc, 6, 6, Place.Width - 6, Place.Height - 6);
+  LPARAM none = 0;
+  CallOldProc(WindowHandle, WM_PAINT, none, reinterpret_cast<WPARAM>(dc));
 }
 
 void TvxDlgPanelWnd::PrepareCache() {
@@ -301,14 +305,19 @@ void TvxTransPanelWnd::WndProc(TMessage& m) {
       return;
     case WM_NCPAINT:
       return;
+    case WM_PRINT:
+      // The skinned background is the nested dialog's own picture.
+      PaintWindow(reinterpret_cast<HDC>(m.WParam));
+      m.Result = 0;
+      return;
     default:
       TvxMainWnd::WndProc(m);
   }
 }
 
-void TvxTransPanelWnd::PaintWindow() {
+void TvxTransPanelWnd::PaintWindow(HDC print) {
   GetWindowPosInParent(WindowHandle, Place);
-  TTargetDC dc(WindowHandle, nullptr, true);
+  TTargetDC dc(WindowHandle, print, true);
   SkinData->BackgroundStale = true;
   SendCmdToWindow(WindowHandle, SkinCmdRedrawNow, 0);
   if (SkinData->CachePixels().Empty()) return;

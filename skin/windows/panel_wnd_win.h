@@ -28,6 +28,8 @@ class TvxDlgPanelWnd : public TvxMainWnd {
   virtual void PrepareCache();
   void PaintWindow(HDC given);
   void PaintFrame(HDC given);
+  // The skinned background, then the panel's own painting inside it.
+  void PaintWithContent(HDC dc);
   int BorderWidth() const;
 };
 
@@ -37,5 +39,6 @@ class TvxTransPanelWnd : public TvxMainWnd {
   void WndProc(TMessage& message) override;
 
  protected:
-  void PaintWindow();
+  // Into the print DC when given, else the window's DC.
+  void PaintWindow(HDC print = nullptr);
 };

@@ -35,6 +35,14 @@ void TvxToolBarWnd::WndProc(TMessage& m) {
     case WM_NCPAINT:
       PaintFrame();
       return;
+    case WM_PRINT: {
+      // As the screen shows it: the edge ring, and the client inside it.
+      HDC dc = reinterpret_cast<HDC>(m.WParam);
+      if (m.LParam & PRF_NONCLIENT) PaintFrame(dc);
+      if (m.LParam & PRF_CLIENT) PaintWindow(dc, true);
+      m.Result = 0;
+      return;
+    }
     case WM_SIZE:
     case WM_WINDOWPOSCHANGED:
       SkinData->BackgroundStale = true;
@@ -75,19 +83,19 @@ void TvxToolBarWnd::PrepareCache() {
   SkinData->BackgroundStale = false;
 }
 
-void TvxToolBarWnd::PaintFrame() {
+void TvxToolBarWnd::PaintFrame(HDC given) {
   // Only a client edge is painted; other bars have no frame of their own.
   if (!(GetWindowLongW(WindowHandle, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) return;
   if (HoldsPainting()) return;
   PrepareCache();
   TBitmap* cache = CacheBitmapOf(SkinData);
   if (!cache || SkinData->CachePixels().Empty()) return;
-  TTargetDC dc(WindowHandle, nullptr, true);
+  TTargetDC dc(WindowHandle, given, true);
   CopyBorderFrame(dc.Handle(), 0, 0, cache->Width(), cache->Height(), cache->Canvas()->Handle(), 0, 0,
                   (Place.Width - ClientArea.Width()) / 2);
 }
 
-void TvxToolBarWnd::PaintWindow(HDC given) {
+void TvxToolBarWnd::PaintWindow(HDC given, bool wholeWindow) {
   std::unique_ptr<TPaintScope> paint;
   if (!given) paint = std::make_unique<TPaintScope>(WindowHandle);
   if (HoldsPainting()) return;
@@ -97,7 +105,8 @@ void TvxToolBarWnd::PaintWindow(HDC given) {
   std::unique_ptr<TBitmap> work(CreateBitmap24(cache->Width(), cache->Height()));
   PaintItems(work.get());
   TTargetDC dc(WindowHandle, given);
-  BitBlt(dc.Handle(), 0, 0, cache->Width() - 2 * EdgeWidth, cache->Height() - 2 * EdgeWidth,
+  const int origin = wholeWindow ? EdgeWidth : 0;
+  BitBlt(dc.Handle(), origin, origin, cache->Width() - 2 * EdgeWidth, cache->Height() - 2 * EdgeWidth,
          work->Canvas()->Handle(), EdgeWidth, EdgeWidth, SRCCOPY);
 }
 

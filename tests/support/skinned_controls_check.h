@@ -54,16 +54,18 @@ inline TPoint FacePoint(TControl* c) { return TPoint{c->Width() / 2, 2}; }
 
 // What the button's section paints for a state at the sample point: the
 // background, then the state's frame of the border image.
-inline TColor ButtonLook(TWinControl* c, TsCommonData* record, int state) {
-  std::unique_ptr<TBitmap> b(CreateBitmap24(c->Width(), c->Height()));
+inline TColor ButtonLook(int width, int height, TsCommonData* record, int state) {
+  std::unique_ptr<TBitmap> b(CreateBitmap24(width, height));
   PaintControlBackground(record, EmptyCacheInfo, state, b->PixelView(), TPoint{0, 0},
-                         TRect{0, 0, c->Width(), c->Height()});
+                         TRect{0, 0, width, height});
   TsSkinManager* m = record->SkinManager();
   if (m && m->IsValidMaskIndex(record->BorderItemIndex))
     CutMaskCorners(b->PixelView(), nullptr, false, state,
                    m->MaskItems[static_cast<size_t>(record->BorderItemIndex)]);
-  const TPoint p = FacePoint(c);
-  return ReadPixelBytes(b->PixelView().Pixel(p.X, p.Y));
+  return ReadPixelBytes(b->PixelView().Pixel(width / 2, 2));
+}
+inline TColor ButtonLook(TWinControl* c, TsCommonData* record, int state) {
+  return ButtonLook(c->Width(), c->Height(), record, state);
 }
 
 inline TColor FaceShown(TWinControl* c) {

@@ -7,17 +7,22 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
+#include "platform/forms/buttons.h"
 #include "platform/forms/extctrls.h"
 #include "platform/forms/forms.h"
+#include "skin/core/common_data_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/manager_platform.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/adapter_factory_win.h"
 #include "skin/windows/bar_wnd_win.h"
+#include "skin/windows/btn_wnd_win.h"
 #include "skin/windows/check_box_wnd_win.h"
+#include "skin/windows/panel_wnd_win.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/marl_skin.h"
@@ -32,11 +37,13 @@ constexpr TColor kCheckFace = 0x60C0C0;
 constexpr TColor kGroupFace = 0x507090, kGroupEdge = 0x20D0D0;
 constexpr TColor kSpin = 0xA0A030;
 constexpr TColor kBar = 0x906030, kTool = 0x30B0E0, kImage = 0x2020F0;
+constexpr TColor kGlobal = 0x7040B0;
 
 TColor KitColorFor(int i) { return 0x200000 + 0x1800 * (i + 1) + 0x30 * i; }
 
 KitSkin FlatSkin(bool withGroup) {
   KitSkin skin = PlateSkin("Flat", kPanel);
+  skin.Set("GLOBALINFO", "COLOR", kGlobal);
   skin.Set("BUTTON", "COLOR", kFace);
   skin.Set("BUTTON", "HOTCOLOR", kFace);
   TPixelBuffer frames = brsm::kit::FramesPicture(12, 12, {kEdge[0], kEdge[1], kEdge[2]}, 3, false, 1);
@@ -114,6 +121,16 @@ TColor Mix(TColor own, TColor under, double ownWeight) {
   return out;
 }
 
+// WM_PRINT gives what the screen shows; else the first pixel that differs.
+::testing::AssertionResult PrintsAsShown(HWND w) {
+  const std::vector<TColor> printed = Capture(w, true), shown = Capture(w, false);
+  for (size_t i = 0; i < shown.size(); ++i)
+    if (printed[i] != shown[i])
+      return ::testing::AssertionFailure() << "at (" << i % Width(w) << ", " << i / Width(w) << ") printed " << std::hex
+                                           << printed[i] << ", shown " << shown[i];
+  return ::testing::AssertionSuccess();
+}
+
 bool HasMagenta(const std::vector<TColor>& pixels) {
   for (TColor c : pixels)
     if ((c & 0xFFFFFF) == 0xFF00FF) return true;
@@ -127,6 +144,16 @@ std::vector<UINT> buttonSaw;
 LRESULT CALLBACK RecordingButton(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   buttonSaw.push_back(msg);
   return CallWindowProcW(buttonProc, w, msg, wp, lp);
+}
+
+// A window class of the test's own on the given procedure.
+const wchar_t* RegisterTestClass(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = name;
+  RegisterClassW(&wc);
+  return name;
 }
 
 std::vector<std::pair<UINT, WPARAM>> parentSaw;
@@ -164,6 +191,7 @@ class StdAdaptersWinTest : public ::testing::Test {
   }
   void TearDown() override {
     for (TvxMainWnd*& a : adapters) FreeAdapter(a);
+    records.clear();
     form.reset();
     Pump(10);
   }
@@ -185,12 +213,29 @@ class StdAdaptersWinTest : public ::testing::Test {
     Pump(20);
     return a;
   }
+  // A control of the platform as the control adapter adapts it: a record
+  // hosted by the control.
+  TvxMainWnd* AdaptControl(TvxAdapterKind kind, TWinControl* control, const std::string& section) {
+    records.push_back(std::make_unique<TsCommonData>(control, true));
+    TvxAdapterArgs args;
+    args.Handle = control->Handle();
+    args.Section = section;
+    args.Manager = manager;
+    args.SkinData = records.back().get();
+    args.Repaint = true;
+    TvxMainWnd* a = CreateAdapter(kind, args);
+    adapters.push_back(a);
+    RedrawWindow(args.Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    Pump(20);
+    return a;
+  }
 
   TempFolder folder;
   std::unique_ptr<TForm> form;
   TsSkinManager* manager = nullptr;
   TSkinPanel* panel = nullptr;
   std::vector<TvxMainWnd*> adapters;
+  std::vector<std::unique_ptr<TsCommonData>> records;
 };
 
 }  // namespace
@@ -337,13 +382,9 @@ TEST_F(StdAdaptersWinTest, UpDownPaintsFromColumnTwoAndACancelEndsThePress) {
 
 TEST_F(StdAdaptersWinTest, GripSizesItsParentAndAPlainScrollBarKeepsWorking) {
   Load(FlatSkin(true));
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = &RecordingParent;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"BrsmGripParent";
-  RegisterClassW(&wc);
-  HWND parent = CreateWindowExW(0, wc.lpszClassName, L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 30, 200, 150,
-                                nullptr, nullptr, wc.hInstance, nullptr);
+  HWND parent = CreateWindowExW(0, RegisterTestClass(L"BrsmGripParent", &RecordingParent), L"",
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 30, 200, 150, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
   HWND grip = Make(L"SCROLLBAR", L"", SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 150, 90, 16, 16, parent);
   HWND bar = Make(L"SCROLLBAR", L"", SBS_HORZ, 0, 0, 120, 16, parent);
   Adapt(TvxAdapterKind::SizerWnd, grip, "CHECKBOX");
@@ -378,10 +419,39 @@ TEST_F(StdAdaptersWinTest, MarlLooksOnEveryKind) {
   Adapt(TvxAdapterKind::GroupBoxWnd, group, "GROUPBOX");
   Adapt(TvxAdapterKind::StaticWnd, text, "CHECKBOX");
   Adapt(TvxAdapterKind::SpinWnd, spin, "SPEEDBUTTON_SMALL");
+  // The kinds of the platform's controls and the rarer foreign windows.
+  auto* bit = new TBitBtn(form.get());
+  bit->SetParent(panel);
+  bit->SetBounds(130, 10, 110, 28);
+  bit->SetKind(bkOK);
+  auto* own = new TPanel(form.get());
+  own->SetParent(panel);
+  own->SetBounds(130, 50, 110, 40);
+  own->SetCaption("");
+  HWND link = Make(L"STATIC", L"Read the <A>manual</A>", SS_LEFT, 10, 305, 120, 20, p);
+  HWND icon = Make(L"STATIC", L"", SS_ICON, 40, 220, 32, 32, p);
+  SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, MAKEINTRESOURCEW(32516))), 0);
+  HWND nested = Make(L"#32770", L"", 0, 130, 220, 110, 30, p);
+  HWND grip = Make(L"SCROLLBAR", L"", SBS_SIZEGRIP, 200, 305, 16, 16, p);
+  InitCommonControls();
+  HWND bar = CreateWindowExW(WS_EX_CLIENTEDGE, TOOLBARCLASSNAMEW, L"",
+                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+                             10, 260, 240, 40, p, nullptr, nullptr, nullptr);
+  SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  TBBUTTON items[2] = {{0, 1, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0}, {0, 2, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0}};
+  SendMessageW(bar, TB_ADDBUTTONSW, 2, reinterpret_cast<LPARAM>(items));
+  Pump(20);
+  AdaptControl(TvxAdapterKind::BitBtnWnd, bit, "BUTTON");
+  Adapt(TvxAdapterKind::DlgPanelWnd, own->Handle(), "PANEL");
+  Adapt(TvxAdapterKind::LinkWnd, link, "CHECKBOX");
+  Adapt(TvxAdapterKind::IconWnd, icon, "CHECKBOX");
+  Adapt(TvxAdapterKind::TransPanelWnd, nested, "CHECKBOX");
+  Adapt(TvxAdapterKind::SizerWnd, grip, "CHECKBOX");
+  Adapt(TvxAdapterKind::ToolBarWnd, bar, "BAR");
   Pump(50);
-  for (HWND w : {button, check, radio, group, text, spin}) {
-    EXPECT_FALSE(HasMagenta(Capture(w, false)));
-    EXPECT_EQ(Capture(w, true), Capture(w, false));
+  for (HWND w : {button, check, radio, group, text, spin, bit->Handle(), own->Handle(), link, icon, nested, grip, bar}) {
+    EXPECT_FALSE(HasMagenta(Capture(w, false))) << ReadWindowText(w);
+    EXPECT_TRUE(PrintsAsShown(w)) << std::hex << GetWindowLongW(w, GWL_STYLE);
   }
   SaveScreenshot("std_adapters_marl");
 }
@@ -425,6 +495,7 @@ TEST_F(StdAdaptersWinTest, ToolBarItemsTakeTheButtonSectionAPressedImageMovesSep
     const int x3 = r[3].left + edge + (r[3].right - r[3].left - 16) / 2;
     EXPECT_EQ(At(bar, x3 + 16, r[3].top + edge + 20), kImage);  // checked draws pressed
     EXPECT_FALSE(HasMagenta(Capture(bar, false)));
+    EXPECT_TRUE(PrintsAsShown(bar));
     for (TvxMainWnd*& a : adapters) FreeAdapter(a);
     adapters.clear();
     DestroyWindow(bar);
@@ -454,4 +525,269 @@ TEST_F(StdAdaptersWinTest, PanelsTakeTheirSectionFromTheBevelsAndNestedDialogsSh
   Adapt(TvxAdapterKind::TransPanelWnd, nested, "CHECKBOX");
   RedrawWindow(nested, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   EXPECT_EQ(At(nested, 60, 25), kCheckFace);
+  EXPECT_TRUE(PrintsAsShown(nested));
+}
+
+namespace {
+
+// Where a glyph cell shows in a window's pixels, copied keyed: its own
+// pixels exact, its key-coloured ones showing `under`. (-1, -1) when nowhere.
+TPoint FindKeyedGlyph(HWND w, TBitmap* glyph, int cell, int cells, TColor under) {
+  TBitmap copy;
+  copy.Assign(glyph);
+  copy.SetPixelFormat(pf24bit);
+  const int gw = copy.Width() / cells, gh = copy.Height();
+  const TColor key = BitmapPixel(&copy, 0, 0);
+  const std::vector<TColor> shown = Capture(w, false);
+  const int cx = Width(w), cy = Height(w);
+  for (int y = 0; y + gh <= cy; ++y)
+    for (int x = 0; x + gw <= cx; ++x) {
+      bool match = true;
+      for (int j = 0; j < gh && match; ++j)
+        for (int i = 0; i < gw && match; ++i) {
+          const TColor g = BitmapPixel(&copy, cell * gw + i, j);
+          match = shown[(y + j) * cx + x + i] == (g == key ? under : g);
+        }
+      if (match) return TPoint{x, y};
+    }
+  return TPoint{-1, -1};
+}
+
+}  // namespace
+
+TEST_F(StdAdaptersWinTest, PlatformButtonsShowTheirStatesOverACacheAndAPlainParent) {
+  Load(FlatSkin(true));
+  for (bool overCache : {true, false}) {
+    SCOPED_TRACE(overCache ? "over the panel's cache" : "over the plain form");
+    TWinControl* parent = overCache ? static_cast<TWinControl*>(panel) : form.get();
+    const int left = overCache ? 10 : 300;
+    auto button = [&](const char* caption, int top) {
+      auto* b = new TButton(form.get());
+      b->SetParent(parent);
+      b->SetBounds(left, top, 90, 30);
+      b->SetCaption(caption);
+      return b;
+    };
+    TButton* def = button("Default", 10);
+    def->SetDefault(true);
+    TButton* focused = button("Focused", 50);
+    TButton* pressed = button("Pressed", 90);
+    TButton* disabled = button("Disabled", 130);
+    disabled->SetEnabled(false);
+    auto* bit = new TBitBtn(form.get());
+    bit->SetParent(parent);
+    bit->SetBounds(left, 170, 90, 30);
+    bit->SetKind(bkOK);
+    Pump(20);
+    for (TButton* b : {def, focused, pressed, disabled}) AdaptControl(TvxAdapterKind::BtnWnd, b, "BUTTON");
+    AdaptControl(TvxAdapterKind::BitBtnWnd, bit, "BUTTON");
+
+    EXPECT_EQ(At(def->Handle(), 1, 15), brsm::kit::Shade(kEdge[1]));  // the default look is hot
+    EXPECT_EQ(At(def->Handle(), 45, 4), kFace);
+    EXPECT_EQ(At(pressed->Handle(), 1, 15), brsm::kit::Shade(kEdge[0]));
+    SendMessageW(pressed->Handle(), BM_SETSTATE, 1, 0);
+    EXPECT_EQ(At(pressed->Handle(), 1, 15), brsm::kit::Shade(kEdge[2]));
+    // Over a cache a disabled button is 40 percent its own look; over a
+    // plain parent it keeps its full look.
+    const TColor off = At(disabled->Handle(), 45, 4);
+    EXPECT_TRUE(Near(off, overCache ? Mix(kFace, kPanel, 0.4) : kFace)) << std::hex << off;
+
+    // A kind button's glyph, keyed on its corner pixel; pressed, the same
+    // cell (two cells: the second is the disabled one) one pixel off.
+    const TPoint glyph = FindKeyedGlyph(bit->Handle(), bit->Glyph(), 0, 2, kFace);
+    ASSERT_GE(glyph.X, 0);
+    SendMessageW(bit->Handle(), BM_SETSTATE, 1, 0);
+    const TPoint down = FindKeyedGlyph(bit->Handle(), bit->Glyph(), 0, 2, kFace);
+    EXPECT_EQ(down.X, glyph.X + 1);
+    EXPECT_EQ(down.Y, glyph.Y + 1);
+    SendMessageW(bit->Handle(), BM_SETSTATE, 0, 0);
+
+    focused->SetFocus();
+    Pump(20);
+    ASSERT_EQ(GetFocus(), focused->Handle());
+    EXPECT_EQ(At(focused->Handle(), 1, 15), brsm::kit::Shade(kEdge[1]));
+    for (TWinControl* c : std::initializer_list<TWinControl*>{def, focused, pressed, disabled, bit}) {
+      EXPECT_FALSE(HasMagenta(Capture(c->Handle(), false))) << c->Caption();
+      EXPECT_TRUE(PrintsAsShown(c->Handle())) << c->Caption();
+    }
+    if (overCache) SaveScreenshot("std_adapters_platform_buttons");
+    // The next round starts without a focused button.
+    for (TvxMainWnd*& a : adapters) FreeAdapter(a);
+    adapters.clear();
+    records.clear();
+    for (TWinControl* c : std::initializer_list<TWinControl*>{def, focused, pressed, disabled, bit}) delete c;
+  }
+}
+
+TEST_F(StdAdaptersWinTest, IconPictureAndLinkStaticsPaintOverACacheAndAPlainParent) {
+  Load(FlatSkin(true));
+  // A 16 x 16 icon of kImage whose lower half is see-through, and a picture.
+  std::unique_ptr<TBitmap> color(new TBitmap(16, 16));
+  color->Canvas()->Brush()->SetColor(0);
+  color->Canvas()->FillRect(TRect{0, 0, 16, 16});
+  color->Canvas()->Brush()->SetColor(kImage);
+  color->Canvas()->FillRect(TRect{0, 0, 16, 8});
+  std::vector<WORD> maskBits(16, 0);
+  for (int row = 8; row < 16; ++row) maskBits[row] = 0xFFFF;
+  HBITMAP mask = CreateBitmap(16, 16, 1, 1, maskBits.data());
+  ICONINFO info{TRUE, 0, 0, mask, color->Handle()};
+  HICON icon = CreateIconIndirect(&info);
+  std::unique_ptr<TBitmap> picture(new TBitmap(16, 16));
+  picture->Canvas()->Brush()->SetColor(kImage);
+  picture->Canvas()->FillRect(TRect{0, 0, 16, 16});
+
+  for (bool overCache : {true, false}) {
+    SCOPED_TRACE(overCache ? "over the panel's cache" : "over the plain form");
+    HWND parent = overCache ? panel->Handle() : form->Handle();
+    const int left = overCache ? 10 : 300;
+    HWND iconStatic = Make(L"STATIC", L"", SS_ICON, left, 10, 40, 30, parent);
+    SendMessageW(iconStatic, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    HWND pictureStatic = Make(L"STATIC", L"", SS_BITMAP, left, 50, 40, 30, parent);
+    SendMessageW(pictureStatic, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture->Handle()));
+    for (HWND w : {iconStatic, pictureStatic})  // the system sized them to their images
+      SetWindowPos(w, nullptr, 0, 0, 40, 30, SWP_NOMOVE | SWP_NOZORDER);
+    HWND link = Make(L"STATIC", L"Read the <A>manual</A>", SS_LEFT, left, 90, 150, 20, parent);
+    HWND plain = Make(L"STATIC", L"Read the manual", SS_LEFT, left, 120, 150, 20, parent);
+    Adapt(TvxAdapterKind::IconWnd, iconStatic, "CHECKBOX");
+    Adapt(TvxAdapterKind::IconWnd, pictureStatic, "CHECKBOX");
+    Adapt(TvxAdapterKind::LinkWnd, link, "CHECKBOX");
+    Adapt(TvxAdapterKind::StaticWnd, plain, "CHECKBOX");
+
+    EXPECT_EQ(At(iconStatic, 4, 4), kImage);
+    EXPECT_EQ(At(iconStatic, 4, 12), kCheckFace);  // through the icon's see-through half
+    EXPECT_EQ(At(iconStatic, 30, 20), kCheckFace);
+    EXPECT_EQ(At(pictureStatic, 15, 15), kImage);
+    EXPECT_EQ(At(pictureStatic, 30, 20), kCheckFace);
+    // The link shows its text without the tags, as a static shows it.
+    const std::vector<TColor> linkShown = Capture(link, false);
+    EXPECT_EQ(linkShown, Capture(plain, false));
+    EXPECT_NE(std::count(linkShown.begin(), linkShown.end(), kCheckFace), static_cast<long>(linkShown.size()));
+    for (HWND w : {iconStatic, pictureStatic, link}) EXPECT_TRUE(PrintsAsShown(w));
+  }
+  DestroyIcon(icon);
+  DeleteObject(mask);
+}
+
+TEST_F(StdAdaptersWinTest, DialogPanelsShowTheGlobalColourInATPanelAndTheGroupLookElsewhere) {
+  Load(FlatSkin(true));
+  RegisterTestClass(L"TSilentPaintPanel", &DefWindowProcW);
+  for (bool overCache : {true, false}) {
+    SCOPED_TRACE(overCache ? "over the panel's cache" : "over the plain form");
+    TWinControl* parent = overCache ? static_cast<TWinControl*>(panel) : form.get();
+    const int left = overCache ? 10 : 300;
+    auto* own = new TPanel(form.get());
+    own->SetParent(parent);
+    own->SetBounds(left, 10, 120, 80);
+    own->SetCaption("");
+    HWND silent = Make(L"TSilentPaintPanel", L"", 0, left, 110, 120, 80, parent->Handle());
+    Pump(10);
+    auto* adapter = static_cast<TvxDlgPanelWnd*>(Adapt(TvxAdapterKind::DlgPanelWnd, own->Handle(), "PANEL"));
+    Adapt(TvxAdapterKind::DlgPanelWnd, silent, "PANEL");
+    EXPECT_EQ(adapter->Panel, own);
+    EXPECT_EQ(ColorToRGB(own->Color()), kGlobal);
+    // A band six pixels into the client from the section, the rest the
+    // panel's own painting.
+    EXPECT_EQ(At(own->Handle(), 3, 40), kCheckFace);
+    EXPECT_EQ(At(own->Handle(), 60, 40), kGlobal);
+    EXPECT_EQ(At(silent, 0, 40), kGroupEdge);
+    EXPECT_EQ(At(silent, 3, 40), kGroupFace);
+    EXPECT_EQ(At(silent, 60, 40), kGroupFace);
+    for (HWND w : {own->Handle(), silent}) EXPECT_TRUE(PrintsAsShown(w));
+  }
+}
+
+namespace {
+
+// A button adapter whose caption painting raises while `raising` is set.
+bool raising = false;
+class TRaisingBtnWnd : public TvxBtnWnd {
+ public:
+  using TvxBtnWnd::TvxBtnWnd;
+
+ protected:
+  void PaintCaption() override {
+    if (raising) throw Exception("painting failed");
+    TvxBtnWnd::PaintCaption();
+  }
+};
+
+// A platform button whose own procedure raises on WM_ENABLE while
+// `raising` is set: it runs while the adapter holds the drawing.
+class TRaisingButton : public TButton {
+ public:
+  using TButton::TButton;
+  void WndProc(TMessage& m) override {
+    if (raising && m.Msg == WM_ENABLE) throw Exception("enabling failed");
+    TButton::WndProc(m);
+  }
+};
+
+}  // namespace
+
+TEST_F(StdAdaptersWinTest, APaintingThatRaisesLeavesRedrawOnAndTheDCReleased) {
+  Load(FlatSkin(true));
+  std::vector<std::string> raised;
+  Application->OnException = [&](TObject*, const Exception& e) { raised.push_back(e.Message); };
+  HWND raw = Make(L"BUTTON", L"Raw", BS_PUSHBUTTON, 10, 10, 90, 30, panel->Handle());
+  TvxAdapterArgs args;
+  args.Handle = raw;
+  args.Section = "BUTTON";
+  args.Manager = manager;
+  adapters.push_back(TvxMainWnd::Create<TRaisingBtnWnd>(args));
+  auto* button = new TRaisingButton(form.get());
+  button->SetParent(panel);
+  button->SetBounds(10, 50, 90, 30);
+  AdaptControl(TvxAdapterKind::BtnWnd, button, "BUTTON");
+  Pump(20);
+
+  raising = true;
+  InvalidateRect(raw, nullptr, TRUE);
+  UpdateWindow(raw);
+  std::unique_ptr<TBitmap> print(new TBitmap(90, 30));
+  HDC printDC = print->Canvas()->Handle();
+  auto nextSave = [&] {
+    const int level = SaveDC(printDC);
+    RestoreDC(printDC, -1);
+    return level;
+  };
+  const int firstSave = nextSave();
+  SendMessageW(raw, WM_PRINT, reinterpret_cast<WPARAM>(printDC), PRF_CLIENT);
+  EnableWindow(button->Handle(), FALSE);
+  raising = false;
+  Application->OnException = nullptr;
+  EXPECT_EQ(raised, (std::vector<std::string>{"painting failed", "painting failed", "enabling failed"}));
+  EXPECT_EQ(nextSave(), firstSave);  // the print DC's state came back
+  RECT update{};
+  EXPECT_FALSE(GetUpdateRect(raw, &update, FALSE));  // the failed paint still ended
+  EXPECT_TRUE(IsWindowVisible(button->Handle()));    // drawing is on again
+  EnableWindow(button->Handle(), TRUE);
+  RedrawWindow(raw, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(At(raw, 45, 4), kFace);
+  EXPECT_EQ(At(button->Handle(), 45, 4), kFace);
+}
+
+TEST_F(StdAdaptersWinTest, ClipOutChildWindowsLeavesOutOnlyTheFrameBandOfAChildGroupBox) {
+  Load(FlatSkin(true));
+  HWND group = Make(L"BUTTON", L"Group", BS_GROUPBOX, 20, 20, 160, 100, panel->Handle());
+  Make(L"BUTTON", L"Button", BS_PUSHBUTTON, 20, 140, 80, 30, panel->Handle());  // left out whole
+  Adapt(TvxAdapterKind::GroupBoxWnd, group, "GROUPBOX")->DialogMode = true;
+  const int caption = static_cast<int>(SendCmdToWindow(group, SkinCmdQueryCaptionHeight, 0));
+  ASSERT_GT(caption, 4);
+  panel->PaintCache();
+  constexpr TColor kSentinel = 0x123456;
+  std::unique_ptr<TBitmap> target(new TBitmap(260, 200));
+  target->Canvas()->Brush()->SetColor(kSentinel);
+  target->Canvas()->FillRect(TRect{0, 0, 260, 200});
+  const TRect whole{0, 0, 260, 200};
+  ClipOutChildWindows(panel->Handle(), &panel->SkinData, whole, 0, 0, false, target->Canvas()->Handle(), whole);
+  // The group box's border is 2 wide on the left, right and bottom.
+  const TRect g{20, 20, 180, 120}, inside{22, 20 + caption, 178, 118}, b{20, 140, 100, 170};
+  auto in = [](const TRect& r, int x, int y) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; };
+  int wrong = 0;
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 260; ++x) {
+      const bool left = (in(g, x, y) && !in(inside, x, y)) || in(b, x, y);
+      wrong += BitmapPixel(target.get(), x, y) != (left ? kSentinel : panel->CachePixel(x, y));
+    }
+  EXPECT_EQ(wrong, 0);
 }
