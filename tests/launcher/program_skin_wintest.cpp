@@ -158,8 +158,8 @@ TEST_F(MenuProgramSkin, EveryControlInMarlsLookAndTheAboutBoxToo) {
   PostMessageW(main_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
   EXPECT_TRUE(WaitUntil([&] { return SpeedShows(2); }, 3000)) << "no pressed look";
 
-  // The click opens the about box: skinned frame, labels in GLOBALINFO's
-  // font colour, the link label in its own blue.
+  // The click opens the about box: skinned frame and background, labels in
+  // GLOBALINFO's font colour, the link label in its own blue.
   PostMessageW(main_, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
   HWND about = menu_->WaitForWindow(L"TForm2", 5000);
   ASSERT_NE(about, nullptr);
@@ -172,6 +172,8 @@ TEST_F(MenuProgramSkin, EveryControlInMarlsLookAndTheAboutBoxToo) {
   const ScreenCapture box(aw);
   const int aboutFrame = GetForegroundWindow() == about ? 1 : 0;
   EXPECT_EQ(box.At(aw.left + 1, (aw.top + aw.bottom) / 2), Edge("FORM", aboutFrame));
+  const RECT aboutBody = OnScreen(about, {100, 100, 101, 101});
+  EXPECT_EQ(box.At(aboutBody.left, aboutBody.top), Colour("FORM", 0));
   const TColor fontColor = Colour("GLOBALINFO", 2);
   EXPECT_GT(box.Count(OnScreen(about, {8, 16, 200, 62}), fontColor), 60)
       << "labels not in the skin's font colour";
