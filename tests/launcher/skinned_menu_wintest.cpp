@@ -27,7 +27,7 @@ void CALLBACK ShootAndCloseAbout(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   g_aboutShown = true;
   Form2->Repaint();
-  SaveScreenshot("menu_about_skinned");
+  SaveScreenshot("menu_form_about_skinned");
   Form2->SetModalResult(mrCancel);
 }
 
@@ -78,7 +78,7 @@ TEST_F(SkinnedMenu, AboutButtonTakesTheSkinsLookFadesPressesAndOpensTheAboutBox)
   const TColor edge = brsm::kit::Shade(brsm::kit::KitColor(brsm::kit::MarlSectionIndex("SPEEDBUTTON"), 10));
   EXPECT_EQ(Shown(about, about->Width() / 2, 1), edge);
   for (TsBitBtn* b : {form->sBitBtn1, form->sBitBtn2, form->sBitBtn3}) ExpectSkinnedFace(b, b->Focused() ? 1 : 0);
-  SaveScreenshot("menu_skinned");
+  SaveScreenshot("menu_form_skinned");
 
   about->Perform(CM_MOUSEENTER, 0, 0);
   ASSERT_TRUE(PumpWhile([&] { return about->AnimTimer() != nullptr; }));
@@ -89,7 +89,7 @@ TEST_F(SkinnedMenu, AboutButtonTakesTheSkinsLookFadesPressesAndOpensTheAboutBox)
   ASSERT_TRUE(PumpWhile([&] { return about->AnimTimer() != nullptr; }));
   PumpFor(20);
   EXPECT_EQ(Shown(about, about->Width() / 2, 2), pressed);
-  SaveScreenshot("menu_skinned_pressed");
+  SaveScreenshot("menu_form_skinned_pressed");
 
   g_aboutShown = false;
   SetTimer(nullptr, 0, 100, ShootAndCloseAbout);
