@@ -362,7 +362,10 @@ bool TsSkinnedButton<Base>::HandleSkinnedMessage(TMessage& m) {
     case WM_SETFOCUS:
     case CM_ENTER:
       if (Designing() || !this->Visible()) break;
-      if (!this->Enabled() || Destroying() || focusPainting_) return true;
+      if (!this->Enabled() || Destroying()) return true;
+      // The form's CM_ENTER comes from inside the inherited WM_SETFOCUS:
+      // it gets the ordinary handling (OnEnter), not a second focus paint.
+      if (focusPainting_) break;
       FocusIn(m);
       return true;
     case WM_KILLFOCUS:

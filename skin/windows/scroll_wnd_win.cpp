@@ -464,12 +464,19 @@ bool TvxScrollWnd::ScrollMessage(TMessage& m) {
       m.Result = HitTest(TPoint{XOf(m.LParam), YOf(m.LParam)});
       return true;
     case WM_NCMOUSEMOVE:
-      if (m.WParam == HTHSCROLL || m.WParam == HTVSCROLL) {
+    case WM_NCMOUSELEAVE: {
+      const bool overBar = m.Msg == WM_NCMOUSEMOVE && (m.WParam == HTHSCROLL || m.WParam == HTVSCROLL);
+      if (overBar) {
         const int direction = m.WParam == HTHSCROLL ? BarHorizontal : BarVertical;
-        if (HoverBar(Id(WindowHandle), direction, BarRectOnScreen(direction))) PaintScrollBars(nullptr);
+        HoverBar(Id(WindowHandle), direction, BarRectOnScreen(direction));
       }
       CallOldProc(m);
+      // The default handling hot-tracks the system's own bars and paints
+      // them, in their place, when the mouse moves over them or leaves:
+      // ours go back over them.
+      if ((overBar || m.Msg == WM_NCMOUSELEAVE) && IsWindowVisible(WindowHandle) && !Busy) PaintScrollBars(nullptr);
       return true;
+    }
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
       if (!Press(m)) CallOldProc(m);

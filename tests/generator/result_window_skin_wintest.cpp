@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +37,91 @@ TColor ScreenPixel(int x, int y) {
 }
 
 TColor Edge(const char* section, int state) { return brsm::kit::Shade(KitColor(MarlSectionIndex(section), 10 + state)); }
+
+// A rectangle of the screen as it shows now, row by row.
+std::vector<uint32_t> ScreenPixels(const RECT& r) {
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  std::vector<uint32_t> pixels;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  if (HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0)) {
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    pixels.assign(static_cast<const uint32_t*>(bits), static_cast<const uint32_t*>(bits) + width * height);
+    SelectObject(mem, old);
+    DeleteObject(dib);
+  }
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// What the memo shows, text, frame and bar, is what it shows once the whole
+// window is made to repaint: nothing was left unpainted after a scroll. The
+// blinking caret, a stroke at most two pixels wide and a line high, may
+// differ.
+bool AsAFullRepaintShowsIt(HWND memo, HWND form, int lineHeight) {
+  RECT r{};
+  GetWindowRect(memo, &r);
+  const std::vector<uint32_t> shown = ScreenPixels(r);
+  Settle(form);
+  const std::vector<uint32_t> repainted = ScreenPixels(r);
+  if (shown.empty() || repainted.size() != shown.size()) return false;
+  const int width = r.right - r.left;
+  int left = width, right = -1, count = 0;
+  for (size_t i = 0; i < shown.size(); ++i) {
+    if (shown[i] == repainted[i]) continue;
+    left = std::min(left, static_cast<int>(i % width));
+    right = std::max(right, static_cast<int>(i % width));
+    ++count;
+  }
+  return count == 0 || (right - left < 2 && count <= 2 * lineHeight);
+}
+
+// The window holding the mouse capture on the thread of `wnd`, which may
+// belong to another process.
+HWND CaptureOf(HWND wnd) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(wnd, nullptr), &info)) return nullptr;
+  return info.hwndCapture;
+}
+
+// The top of a line in the client, as the edit places its first character.
+int LineTop(HWND memo, int line) {
+  const LRESULT at = SendMessageW(memo, EM_POSFROMCHAR, SendMessageW(memo, EM_LINEINDEX, line, 0), 0);
+  return static_cast<short>(HIWORD(at));
+}
+
+// The thumb of the vertical bar as the screen shows it: the rows of the
+// track whose left edge is in the slider's edge or corner colour (any state).
+struct Thumb {
+  int top = -1, bottom = -1;
+  bool Found() const { return top >= 0; }
+};
+Thumb ThumbOnScreen(const RECT& bar, int arrow) {
+  Thumb thumb;
+  for (int y = bar.top + arrow; y < bar.bottom - arrow; ++y) {
+    const TColor c = ScreenPixel(bar.left, y);
+    bool slider = false;
+    for (int state = 0; state < 3; ++state) {
+      const TColor face = KitColor(MarlSectionIndex("SCROLLSLIDERV"), 10 + state);
+      slider = slider || c == brsm::kit::Shade(face) || c == brsm::kit::Corner(face);
+    }
+    if (!slider) continue;
+    if (!thumb.Found()) thumb.top = y;
+    thumb.bottom = y;
+  }
+  return thumb;
+}
 
 class ResultWindowSkin : public ::testing::Test {
  protected:
@@ -167,41 +254,64 @@ TEST_F(ResultWindowSkin, ScriptShowsInTheSkinsLookWithASkinnedBarThatScrolls) {
   EXPECT_EQ(systemPixels, 0);
   SaveScreenshot("generator-result-marl");
 
-  // The down arrow scrolls one line; the bar stays skinned.
+  // The down arrow scrolls one line; text and bar on the screen are what a
+  // full repaint shows, and the bar stays skinned. Nothing but the check
+  // asks the program to repaint.
+  const int lineHeight = LineTop(memo, 1) - LineTop(memo, 0);
+  ASSERT_GT(lineHeight, 4);
+  const int shown = (client.bottom - LineTop(memo, 0)) / lineHeight;
   EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
-  const LPARAM down = MAKELPARAM(mid, bar.bottom - arrow / 2);
-  SetCursorPos(mid, bar.bottom - arrow / 2);
-  PostMessageW(memo, WM_NCLBUTTONDOWN, HTVSCROLL, down);
+  const int arrowY = bar.bottom - arrow / 2;
+  SetCursorPos(mid, arrowY);
+  PostMessageW(memo, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(mid, arrowY));
   PostMessageW(memo, WM_LBUTTONUP, 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0) >= 1; }, 3000));
-  Settle(result);
-  EXPECT_EQ(ScreenPixel(mid, bar.top), Edge("SCROLLBTNTOP", 0));
-
-  // The thumb dragged to the end shows the last line.
-  SCROLLINFO si{sizeof si, SIF_ALL};
-  GetScrollInfo(memo, SB_VERT, &si);
-  const int track = bar.bottom - bar.top - 2 * arrow;
-  const int range = si.nMax - si.nMin + 1;
-  const int size = std::max<int>(MulDiv(si.nPage, track, range), 10);
-  const int thumbTop = bar.top + arrow + MulDiv(si.nPos - si.nMin, track - size, range - std::max<int>(si.nPage, 1));
-  const int grabY = thumbTop + size / 2;
-  SetCursorPos(mid, grabY);
-  PostMessageW(memo, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(mid, grabY));
-  Settle(result);
-  SetCursorPos(mid, bar.bottom + 40);
-  PostMessageW(memo, WM_MOUSEMOVE, MK_LBUTTON, 0);
-  Settle(result);
-  PostMessageW(memo, WM_LBUTTONUP, 0, 0);
-  const LRESULT lines = SendMessageW(memo, EM_GETLINECOUNT, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0) == 1; }, 3000));
+  Thumb afterArrow;
   EXPECT_TRUE(WaitUntil(
       [&] {
-        GetScrollInfo(memo, SB_VERT, &si);
-        return si.nPos + static_cast<int>(si.nPage) >= si.nMax;
+        afterArrow = ThumbOnScreen(bar, arrow);
+        return afterArrow.top > bar.top + arrow;
       },
       3000))
-      << "lines " << lines << " pos " << si.nPos;
-  Settle(result);
+      << "the thumb was not repainted: it starts at " << afterArrow.top - bar.top;
+  EXPECT_EQ(ScreenPixel(mid, bar.top), Edge("SCROLLBTNTOP", 0));
+  EXPECT_TRUE(AsAFullRepaintShowsIt(memo, result, lineHeight)) << "after the down arrow";
+  SaveScreenshot("generator-result-marl-line-down");
+
+  // The thumb dragged to the end shows the last line. Each step waits for
+  // the program to take the one before.
+  ASSERT_TRUE(afterArrow.Found());
+  const LRESULT lines = SendMessageW(memo, EM_GETLINECOUNT, 0, 0);
+  ASSERT_GT(lines, shown) << "the script fits the window";
+  const int grabY = (afterArrow.top + afterArrow.bottom) / 2;
+  SetCursorPos(mid, grabY);
+  PostMessageW(memo, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(mid, grabY));
+  ASSERT_TRUE(WaitUntil([&] { return CaptureOf(memo) == memo; }, 3000)) << "the thumb was not taken";
+  SetCursorPos(mid, bar.bottom + 40);
+  PostMessageW(memo, WM_MOUSEMOVE, MK_LBUTTON, 0);
+  LRESULT first = 0;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        first = SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0);
+        return first + shown >= lines;
+      },
+      3000))
+      << "lines " << lines << " shown " << shown << " first visible " << first << "; thumb grabbed at "
+      << grabY - bar.top << " in " << afterArrow.top - bar.top << ".." << afterArrow.bottom - bar.top;
+  PostMessageW(memo, WM_LBUTTONUP, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return CaptureOf(memo) == nullptr; }, 3000)) << "the thumb was not let go";
+  EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), first);
+  Thumb atEnd;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        atEnd = ThumbOnScreen(bar, arrow);
+        return atEnd.bottom == bar.bottom - arrow - 1;
+      },
+      3000))
+      << "the thumb was not repainted at the end: it ends " << bar.bottom - atEnd.bottom << " above the bar's end";
+  EXPECT_EQ(ScreenPixel(mid, bar.top), Edge("SCROLLBTNTOP", 0));
   EXPECT_EQ(ScreenPixel(mid, bar.bottom - arrow), Edge("SCROLLBTNBOTTOM", 0));
+  EXPECT_TRUE(AsAFullRepaintShowsIt(memo, result, lineHeight)) << "after the thumb's drag";
   SaveScreenshot("generator-result-marl-scrolled");
 
   // The credit label's underline is drawn in GLOBALINFO's FONTCOLOR.

@@ -77,7 +77,9 @@ class MemoLabelWinTest : public ::testing::Test {
     return static_cast<TColor>(p);
   }
   int ScrollPos() {
-    SCROLLINFO si{sizeof si, SIF_POS};
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_POS;
     GetScrollInfo(memo->Handle(), SB_VERT, &si);
     return si.nPos;
   }

@@ -242,10 +242,19 @@ TEST_F(SkinnedButtonsWinTest, DisabledMidFadeShowsTheDisabledLook) {
 TEST_F(SkinnedButtonsWinTest, RaisingHandlersLeaveTheButtonShownAndThePaintFinished) {
   int errors = 0;
   Application->OnException = [&](TObject*, const Exception&) { ++errors; };
+  bitBtn->OnEnter = [](TObject*) { throw Exception("enter"); };
+  bitBtn->SetFocus();
+  Pump(30);
+  ASSERT_TRUE(bitBtn->Focused());
+  EXPECT_EQ(errors, 1);
+  EXPECT_TRUE(IsWindowVisible(bitBtn->Handle()));
+  bitBtn->OnEnter = nullptr;
+
   button->OnMouseDown = [](TObject*, TMouseButton, TShiftState, int, int) { throw Exception("down"); };
   const LPARAM at = MAKELPARAM(10, 10);
   SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(button->Handle(), WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(errors, 2);
   EXPECT_TRUE(Application->ShowHint());
   EXPECT_TRUE(IsWindowVisible(button->Handle()));
 

@@ -31,7 +31,6 @@ struct Seen {
   bool oursInPlace;  // our procedure still the window's procedure
 };
 std::vector<Seen> seen;
-WNDPROC ourProcedure = nullptr;
 
 LRESULT CALLBACK ForeignProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(w, GWLP_WNDPROC));

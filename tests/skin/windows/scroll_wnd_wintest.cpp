@@ -25,9 +25,21 @@ using brsm::kit::MarlSectionIndex;
 namespace {
 
 std::vector<int> vscrolls;  // the codes of WM_VSCROLL the window got
+// The window's own procedure paints its whole frame black when the mouse
+// moves over it or leaves it, as the system's hot-tracking of its own bars
+// paints them.
+bool paintsOnNcMouse = false;
 
 LRESULT CALLBACK ScrollingProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_VSCROLL) vscrolls.push_back(LOWORD(wp));
+  if (paintsOnNcMouse && (msg == WM_NCMOUSEMOVE || msg == WM_NCMOUSELEAVE)) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    HDC dc = GetWindowDC(w);
+    RECT all{0, 0, r.right - r.left, r.bottom - r.top};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(w, dc);
+  }
   return DefWindowProcW(w, msg, wp, lp);
 }
 
@@ -69,6 +81,7 @@ class ScrollWndWinTest : public ::testing::Test {
     vscrolls.clear();
   }
   void TearDown() override {
+    paintsOnNcMouse = false;
     FreeAdapter(adapter);
     if (IsWindow(window)) DestroyWindow(window);
     owner.reset();
@@ -85,6 +98,18 @@ class ScrollWndWinTest : public ::testing::Test {
     const TPoint p = Middle(LastArrow());
     SetCursorPos(p.X, p.Y);
     SendMessageW(window, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(p.X, p.Y));
+  }
+  // The middle of the vertical bar's first or last arrow, on the window.
+  TColor ArrowPixel(bool last) {
+    RECT wr{};
+    GetWindowRect(window, &wr);
+    const TRect v = adapter->BarRectOnScreen(BarVertical);
+    HDC dc = GetWindowDC(window);
+    const int x = (v.Left + v.Right) / 2 - wr.left;
+    const int y = last ? v.Bottom - GetSystemMetrics(SM_CXHSCROLL) - wr.top : v.Top - wr.top;
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return static_cast<TColor>(c);
   }
   int Count(int code) {
     int n = 0;
@@ -141,17 +166,21 @@ TEST_F(ScrollWndWinTest, HeldArrowRepeatsEndsOnReleaseAndStopsWhenTheCaptureGoes
 TEST_F(ScrollWndWinTest, BarsAreReadBackInTheSkinsColours) {
   RedrawWindowFrame(window, false);
   Pump();
-  RECT wr{};
-  GetWindowRect(window, &wr);
-  const TRect v = adapter->BarRectOnScreen(BarVertical);
-  HDC dc = GetWindowDC(window);
-  const int x = (v.Left + v.Right) / 2 - wr.left;
-  const COLORREF up = GetPixel(dc, x, v.Top - wr.top);
-  const COLORREF down = GetPixel(dc, x, v.Bottom - 1 - GetSystemMetrics(SM_CXHSCROLL) + 1 - wr.top);
-  ReleaseDC(window, dc);
-  EXPECT_EQ(static_cast<TColor>(up), EdgeOf("SCROLLBTNTOP", 0));
-  EXPECT_EQ(static_cast<TColor>(down), EdgeOf("SCROLLBTNBOTTOM", 0));
+  EXPECT_EQ(ArrowPixel(false), EdgeOf("SCROLLBTNTOP", 0));
+  EXPECT_EQ(ArrowPixel(true), EdgeOf("SCROLLBTNBOTTOM", 0));
   SaveScreenshot("scroll_wnd_marl");
+}
+
+TEST_F(ScrollWndWinTest, BarsPaintedOverByTheWindowsOwnMouseTrackingComeBack) {
+  RedrawWindowFrame(window, false);
+  Pump();
+  paintsOnNcMouse = true;
+  const TPoint p = Middle(adapter->BarRectOnScreen(BarVertical));
+  SendMessageW(window, WM_NCMOUSEMOVE, HTVSCROLL, MAKELPARAM(p.X, p.Y));
+  EXPECT_EQ(ArrowPixel(false), EdgeOf("SCROLLBTNTOP", 0)) << "after a move over the bar";
+  SendMessageW(window, WM_NCMOUSELEAVE, 0, 0);
+  EXPECT_EQ(ArrowPixel(false), EdgeOf("SCROLLBTNTOP", 0)) << "after the mouse left";
+  EXPECT_EQ(ArrowPixel(true), EdgeOf("SCROLLBTNBOTTOM", 0)) << "after the mouse left";
 }
 
 TEST_F(ScrollWndWinTest, UnhookingStopsTheTimersOfAPressAndGivesTheSystemBarsBack) {
