@@ -8,6 +8,7 @@
 #include "skin/windows/bar_wnd_win.h"
 #include "skin/windows/btn_wnd_win.h"
 #include "skin/windows/check_box_wnd_win.h"
+#include "skin/windows/mnu_wnd_win.h"
 #include "skin/windows/panel_wnd_win.h"
 #include "skin/windows/static_wnd_win.h"
 
@@ -59,7 +60,7 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* ComboListWnd */ &ConstructAdapter<TvxComboListWnd>,
 
-    /* MnuWnd */ nullptr,
+    /* MnuWnd */ &ConstructAdapter<TvxMnuWnd>,
 
     /* DialogWnd */ nullptr,
 
