@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/forms/forms.h"
 #include "skin/core/cache_bitmap_win.h"
 #include "skin/core/dc_helpers_win.h"
 #include "skin/core/skin_commands.h"

@@ -335,7 +335,6 @@ void DrawPopupItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, T
     if (auto* control = dynamic_cast<TControl*>(DropDownControl)) control->Perform(WM_MOUSELEAVE, 0, 0);
   }
   HWND window = WindowFromDC(canvas->Handle());
-  TRect windowRect{};
   TPoint clientOffset{painter->BorderWidth, painter->BorderWidth};
   TSize size{};
   if (window) {

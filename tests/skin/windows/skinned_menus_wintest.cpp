@@ -1,0 +1,282 @@
+// The skinned menus under Wine: real popups driven by messages, their
+// frame, region and items read back against the kit's colours while the
+// menu loop runs; the popup window's adapter; the system menus.
+#include <cmath>
+#include <functional>
+
+#include "platform/forms/menus.h"
+#include "skin/core/control_utils_win.h"
+#include "skin/core/skin_commands.h"
+#include "skin/core/skin_hook_win.h"
+#include "skin/windows/main_wnd_win.h"
+#include "skin/windows/skinable_menus_win.h"
+#include "skin/windows/system_menu.h"
+#include "tests/skin/windows/provider_test_support.h"
+#include "tests/support/screenshot.h"
+#include "tools/skinkit/kit_pictures.h"
+
+namespace {
+
+using brsm::kit::KitColor;
+using brsm::kit::MarlSectionIndex;
+using brsm::kit::Shade;
+using providertest::ProviderWinTest;
+
+// What the check saw of the open popup.
+struct TSeen {
+  HWND Window = nullptr;
+  bool AnswersSkinned = false;
+  LRESULT Shaped = 0;
+  bool InList = false;
+  bool TopLeftCut = false;
+  bool InsideKept = false;
+  TColor Frame = 0, ItemFace = 0, HotFace = 0, DisabledFace = 0;
+  RECT Rect{};
+};
+
+// Runs `check` once the popup window stands, then closes the menu.
+std::function<void()> g_check;
+void CALLBACK CheckOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND menu = FindWindowW(L"#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, id);
+  if (g_check) g_check();
+  EndMenu();
+}
+
+TColor Pixel(HWND window, int x, int y) {
+  HDC dc = GetWindowDC(window);
+  const TColor c = static_cast<TColor>(GetPixel(dc, x, y));
+  ReleaseDC(window, dc);
+  return c;
+}
+
+bool Near(TColor a, TColor b) {
+  for (int shift = 0; shift < 24; shift += 8)
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 3) return false;
+  return true;
+}
+
+class SkinnedMenusTest : public ProviderWinTest {
+ protected:
+  TsSkinProvider* Skinned(TFormBorderStyle border = bsSizeable) {
+    MakeForm(border);
+    auto* p = new TsSkinProvider(form.get());
+    ShowAndActivate();
+    p->RepaintFrameNow();
+    Pump();
+    return p;
+  }
+  TMenuItem* Add(TPopupMenu* menu, const std::string& caption) {
+    auto* item = new TMenuItem(form.get());
+    item->SetCaption(caption);
+    menu->Items()->Add(item);
+    return item;
+  }
+  // Shows the menu at the form's centre; `check` runs while it is open.
+  void ShowWhileChecking(TPopupMenu* menu, std::function<void()> check) {
+    g_check = std::move(check);
+    SetTimer(nullptr, 0, 50, CheckOpenMenu);
+    RECT r{};
+    GetWindowRect(Wnd(), &r);
+    menu->SetWindowHandle(Wnd());
+    menu->Popup(r.left + 40, r.top + 60);
+    g_check = nullptr;
+    Pump();
+  }
+};
+
+TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
+  Skinned();
+  auto* menu = new TPopupMenu(form.get());
+  TMenuItem* normal = Add(menu, "Normal");
+  Add(menu, "Checked")->SetChecked(true);
+  TMenuItem* radio = Add(menu, "Radio");
+  radio->SetRadioItem(true);
+  radio->SetChecked(true);
+  Add(menu, "Disabled")->SetEnabled(false);
+  Add(menu, "Default")->SetDefault(true);
+  Add(menu, "-Caption-");
+  Add(menu, "-");
+  Add(menu, "Open")->SetShortCut(ShortCut('O', TShiftState{ssCtrl}));
+  Add(menu, "Second")->SetBreak(mbBreak);
+  // The provider hooks the form's menus when it skins.
+  form->Perform(WM_NCACTIVATE, 1, 0);
+  ASSERT_TRUE(HasPainterHandlers(normal));
+  ASSERT_TRUE(menu->OwnerDraw());
+
+  TSeen seen;
+  ShowWhileChecking(menu, [&] {
+    HWND w = FindWindowW(L"#32768", nullptr);
+    seen.Window = w;
+    Pump();
+    UpdateWindow(w);
+    seen.AnswersSkinned = WindowAnswersCmd(w, SkinCmdQuerySkinned);
+    seen.Shaped = SendCmdToWindow(w, SkinCmdSetUpdating, 0);
+    for (TObject* a : PopupMenuWndList()) seen.InList |= static_cast<TvxMainWnd*>(a)->WindowHandle == w;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(w, region) != ERROR) {
+      seen.TopLeftCut = !PtInRegion(region, 0, 0);
+      seen.InsideKept = PtInRegion(region, 1, 0) && PtInRegion(region, 0, 1);
+    }
+    DeleteObject(region);
+    GetWindowRect(w, &seen.Rect);
+    seen.Frame = Pixel(w, 1, (seen.Rect.bottom - seen.Rect.top) / 2);
+    // Item faces: right of the text in the first column, a few rows in.
+    RECT item{};
+    GetMenuItemRect(nullptr, menu->Handle(), 0, &item);
+    // Right of the text, halfway down: inside the item's frame.
+    const int x = item.right - seen.Rect.left - 12;
+    seen.ItemFace = Pixel(w, x, (item.top + item.bottom) / 2 - seen.Rect.top);
+    GetMenuItemRect(nullptr, menu->Handle(), 3, &item);
+    seen.DisabledFace = Pixel(w, x, (item.top + item.bottom) / 2 - seen.Rect.top);
+    EXPECT_TRUE(brsm::test::SaveScreenshot("skinned_popup_menu"));
+  });
+  EXPECT_TRUE(seen.Window);
+  EXPECT_TRUE(seen.AnswersSkinned);
+  EXPECT_EQ(seen.Shaped, 1);
+  EXPECT_TRUE(seen.InList);
+  EXPECT_TRUE(seen.TopLeftCut);
+  EXPECT_TRUE(seen.InsideKept);
+  const int mainMenu = MarlSectionIndex("MAINMENU"), menuItem = MarlSectionIndex("MENUITEM");
+  // The kit draws a frame's edge in the shade of its colour.
+  EXPECT_TRUE(Near(seen.Frame, Shade(KitColor(mainMenu, 10)))) << std::hex << seen.Frame;
+  EXPECT_TRUE(Near(seen.ItemFace, KitColor(menuItem, 0))) << std::hex << seen.ItemFace;
+  // Disabled: 40 percent of the face over the popup's background.
+  const TColor face = KitColor(menuItem, 0), back = KitColor(mainMenu, 0);
+  TColor blended = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const double f = (face >> shift) & 0xFF, b = (back >> shift) & 0xFF;
+    blended |= static_cast<TColor>(std::lround(b - 0.4 * (b - f))) << shift;
+  }
+  EXPECT_TRUE(Near(seen.DisabledFace, blended)) << std::hex << seen.DisabledFace << " " << blended;
+  // The adapter went with its window and left the list.
+  EXPECT_FALSE(IsWindow(seen.Window) && IsWindowVisible(seen.Window));
+  EXPECT_TRUE(PopupMenuWndList().empty());
+  EXPECT_FALSE(PopupMenuInUse);
+}
+
+TEST_F(SkinnedMenusTest, ItemsKeepTheirOwnHandlersAndRemovalClearsOnlyThePainters) {
+  Skinned();
+  auto* menu = new TPopupMenu(form.get());
+  TMenuItem* own = Add(menu, "Own");
+  int ownDraws = 0;
+  own->OnAdvancedDrawItem = [&](TObject*, TCanvas*, TRect, TOwnerDrawState) { ++ownDraws; };
+  TMenuItem* plain = Add(menu, "Plain");
+  form->Perform(WM_NCACTIVATE, 1, 0);
+  EXPECT_FALSE(own->OnAdvancedDrawItem.target<TsPainterDrawItem>());
+  EXPECT_TRUE(own->OnMeasureItem.target<TsPainterMeasureItem>());
+  EXPECT_TRUE(HasPainterHandlers(plain));
+  manager->SetActive(false);
+  Pump();
+  EXPECT_TRUE(own->OnAdvancedDrawItem);
+  EXPECT_FALSE(own->OnMeasureItem);
+  EXPECT_FALSE(HasPainterHandlers(plain));
+  EXPECT_FALSE(menu->OwnerDraw());
+}
+
+TEST_F(SkinnedMenusTest, BarItemIsOneLessThanTheMenuLine) {
+  Skinned();
+  auto* bar = new TMainMenu(form.get());
+  auto* file = new TMenuItem(form.get());
+  file->SetCaption("&File");
+  bar->Items()->Add(file);
+  auto* open = new TMenuItem(form.get());
+  open->SetCaption("Open");
+  file->Add(open);
+  form->SetMenu(bar);
+  form->Perform(WM_NCACTIVATE, 1, 0);
+  ASSERT_TRUE(file->OnMeasureItem.target<TsPainterMeasureItem>());
+  EXPECT_TRUE(open->OnMeasureItem.target<TsPainterMeasureItem>());
+  HDC dc = GetDC(nullptr);
+  TCanvas canvas;
+  canvas.SetHandle(dc);
+  int w = 0, h = 0;
+  file->MeasureItem(&canvas, w, h);
+  canvas.SetHandle(nullptr);
+  ReleaseDC(nullptr, dc);
+  EXPECT_EQ(h, GetSystemMetrics(SM_CYMENU) - 1);
+  EXPECT_GT(w, 0);
+}
+
+TEST_F(SkinnedMenusTest, ApplicationMessageShapesOnlyPopupWindows) {
+  Skinned();
+  // A plain window is left alone, its procedure untouched.
+  const LONG_PTR before = GetWindowLongPtrW(Wnd(), GWLP_WNDPROC);
+  EXPECT_TRUE(manager->MainWindowHook(SkinPopupWindowMessage, 0, reinterpret_cast<intptr_t>(Wnd())));
+  EXPECT_EQ(GetWindowLongPtrW(Wnd(), GWLP_WNDPROC), before);
+  // An item freed before the message arrives names nothing.
+  EXPECT_FALSE(manager->MainWindowHook(SkinPopupUnderItemMessage, 0, 0xFFFF) && !PopupMenuBitmap);
+}
+
+TEST_F(SkinnedMenusTest, SystemMenuFollowsTheBorderStyle) {
+  TsSkinProvider* p = Skinned(bsSizeable);
+  ASSERT_TRUE(p->SystemMenu);
+  TsSystemMenu* menu = p->SystemMenu;
+  ASSERT_EQ(menu->Items()->Count(), 7);
+  EXPECT_EQ(menu->ItemClose->ShortCut(), 0x8073);
+  EXPECT_EQ(menu->ItemRestore->Caption(), "Restore");
+  menu->UpdateItems();
+  EXPECT_TRUE(menu->ItemRestore->Visible());
+  EXPECT_FALSE(menu->ItemRestore->Enabled());
+  EXPECT_TRUE(menu->ItemSize->Visible() && menu->ItemSize->Enabled());
+  EXPECT_TRUE(menu->ItemMaximize->Visible() && menu->ItemMaximize->Enabled());
+  // Maximize sends its command and the next update enables Restore.
+  menu->ItemMaximize->Click();
+  Pump();
+  EXPECT_TRUE(IsZoomed(Wnd()));
+  EXPECT_TRUE(menu->ItemRestore->Enabled());
+  EXPECT_FALSE(menu->ItemMove->Enabled());
+  menu->ItemRestore->Click();
+  Pump();
+  EXPECT_FALSE(IsZoomed(Wnd()));
+  form.reset();
+
+  p = Skinned(bsDialog);
+  form->SetBorderIcons(TBorderIcons{biSystemMenu});
+  menu = p->SystemMenu;
+  menu->UpdateItems();
+  EXPECT_FALSE(menu->ItemRestore->Visible());
+  EXPECT_TRUE(menu->ItemMove->Visible());
+  EXPECT_FALSE(menu->ItemSize->Visible());
+  EXPECT_FALSE(menu->ItemMinimize->Visible());
+  EXPECT_FALSE(menu->ItemMaximize->Visible());
+  EXPECT_TRUE(menu->ItemClose->Visible());
+}
+
+TEST_F(SkinnedMenusTest, SystemMenuOpensOnTheCaptionInTheSkinsLook) {
+  TsSkinProvider* p = Skinned(bsSizeable);
+  RECT r{};
+  GetWindowRect(Wnd(), &r);
+  TSeen seen;
+  g_check = [&] {
+    HWND w = FindWindowW(L"#32768", nullptr);
+    seen.Window = w;
+    Pump();
+    UpdateWindow(w);
+    GetWindowRect(w, &seen.Rect);
+    seen.Frame = Pixel(w, 1, (seen.Rect.bottom - seen.Rect.top) / 2);
+    EXPECT_TRUE(brsm::test::SaveScreenshot("system_menu_sizeable"));
+  };
+  SetTimer(nullptr, 0, 50, CheckOpenMenu);
+  const LPARAM at = MAKELPARAM(r.left + 100, r.top + p->FrameHeight() + 5);
+  SendMessageW(Wnd(), WM_NCRBUTTONUP, HTCAPTION, at);
+  g_check = nullptr;
+  Pump();
+  ASSERT_TRUE(seen.Window);
+  EXPECT_TRUE(Near(seen.Frame, Shade(KitColor(MarlSectionIndex("MAINMENU"), 10)))) << std::hex << seen.Frame;
+  EXPECT_TRUE(PopupMenuWndList().empty());
+}
+
+TEST(SystemMenuCaptions, EnglishByDefaultRussianWithTheRussianLocale) {
+  const LCID saved = GetThreadLocale();
+  SetThreadLocale(MAKELCID(0x0409, SORT_DEFAULT));
+  EXPECT_EQ(SystemMenuCaption(smsMaximize), "Maximize");
+  EXPECT_EQ(SystemMenuCaption(smsSkinList), "Available skins");
+  SetThreadLocale(MAKELCID(0x0419, SORT_DEFAULT));
+  EXPECT_EQ(SystemMenuCaption(smsRestore), "\xc2\xee\xf1\xf1\xf2\xe0\xed\xee\xe2\xe8\xf2\xfc");  // Восстановить
+  EXPECT_EQ(SystemMenuCaption(smsMaximize), "\xcd\xe0 \xe2\xf1\xe5 \xee\xea\xed\xee");        // На все окно
+  SetThreadLocale(saved);
+}
+
+}  // namespace
