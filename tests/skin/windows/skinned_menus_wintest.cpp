@@ -12,6 +12,7 @@
 #include "skin/windows/skinable_menus_win.h"
 #include "skin/windows/system_menu.h"
 #include "tests/skin/windows/provider_test_support.h"
+#include "tests/support/open_menu.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/kit_pictures.h"
 
@@ -29,33 +30,13 @@ struct TSeen {
   LRESULT Shaped = 0;
   bool InList = false;
   bool TopLeftCut = false;
-  bool InsideKept = false;
   TColor Frame = 0, ItemFace = 0, HotFace = 0, DisabledFace = 0;
   RECT Rect{};
 };
 
-// Runs `check` once the popup window stands, then closes the menu.
-std::function<void()> g_check;
-void CALLBACK CheckOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND menu = FindWindowW(L"#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu)) return;
-  KillTimer(nullptr, id);
-  if (g_check) g_check();
-  EndMenu();
-}
-
-TColor Pixel(HWND window, int x, int y) {
-  HDC dc = GetWindowDC(window);
-  const TColor c = static_cast<TColor>(GetPixel(dc, x, y));
-  ReleaseDC(window, dc);
-  return c;
-}
-
-bool Near(TColor a, TColor b) {
-  for (int shift = 0; shift < 24; shift += 8)
-    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 3) return false;
-  return true;
-}
+using brsm::test::NearColor;
+using brsm::test::WhileMenuOpen;
+using brsm::test::WindowPixel;
 
 class SkinnedMenusTest : public ProviderWinTest {
  protected:
@@ -73,15 +54,12 @@ class SkinnedMenusTest : public ProviderWinTest {
     menu->Items()->Add(item);
     return item;
   }
-  // Shows the menu at the form's centre; `check` runs while it is open.
-  void ShowWhileChecking(TPopupMenu* menu, std::function<void()> check) {
-    g_check = std::move(check);
-    SetTimer(nullptr, 0, 50, CheckOpenMenu);
+  // Shows the menu over the form; `check` runs while it is open.
+  void ShowWhileChecking(TPopupMenu* menu, std::function<void(HWND)> check) {
     RECT r{};
     GetWindowRect(Wnd(), &r);
     menu->SetWindowHandle(Wnd());
-    menu->Popup(r.left + 40, r.top + 60);
-    g_check = nullptr;
+    WhileMenuOpen([&] { menu->Popup(r.left + 40, r.top + 60); }, std::move(check));
     Pump();
   }
 };
@@ -106,30 +84,24 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
   ASSERT_TRUE(menu->OwnerDraw());
 
   TSeen seen;
-  ShowWhileChecking(menu, [&] {
-    HWND w = FindWindowW(L"#32768", nullptr);
+  ShowWhileChecking(menu, [&](HWND w) {
     seen.Window = w;
     Pump();
     UpdateWindow(w);
     seen.AnswersSkinned = WindowAnswersCmd(w, SkinCmdQuerySkinned);
     seen.Shaped = SendCmdToWindow(w, SkinCmdSetUpdating, 0);
     for (TObject* a : PopupMenuWndList()) seen.InList |= static_cast<TvxMainWnd*>(a)->WindowHandle == w;
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    if (GetWindowRgn(w, region) != ERROR) {
-      seen.TopLeftCut = !PtInRegion(region, 0, 0);
-      seen.InsideKept = PtInRegion(region, 1, 0) && PtInRegion(region, 0, 1);
-    }
-    DeleteObject(region);
+    seen.TopLeftCut = brsm::test::RegionLacksTopLeftOnly(w);
     GetWindowRect(w, &seen.Rect);
-    seen.Frame = Pixel(w, 1, (seen.Rect.bottom - seen.Rect.top) / 2);
+    seen.Frame = WindowPixel(w, 1, (seen.Rect.bottom - seen.Rect.top) / 2);
     // Item faces: right of the text in the first column, a few rows in.
     RECT item{};
     GetMenuItemRect(nullptr, menu->Handle(), 0, &item);
     // Right of the text, halfway down: inside the item's frame.
     const int x = item.right - seen.Rect.left - 12;
-    seen.ItemFace = Pixel(w, x, (item.top + item.bottom) / 2 - seen.Rect.top);
+    seen.ItemFace = WindowPixel(w, x, (item.top + item.bottom) / 2 - seen.Rect.top);
     GetMenuItemRect(nullptr, menu->Handle(), 3, &item);
-    seen.DisabledFace = Pixel(w, x, (item.top + item.bottom) / 2 - seen.Rect.top);
+    seen.DisabledFace = WindowPixel(w, x, (item.top + item.bottom) / 2 - seen.Rect.top);
     EXPECT_TRUE(brsm::test::SaveScreenshot("skinned_popup_menu"));
   });
   EXPECT_TRUE(seen.Window);
@@ -137,11 +109,10 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
   EXPECT_EQ(seen.Shaped, 1);
   EXPECT_TRUE(seen.InList);
   EXPECT_TRUE(seen.TopLeftCut);
-  EXPECT_TRUE(seen.InsideKept);
   const int mainMenu = MarlSectionIndex("MAINMENU"), menuItem = MarlSectionIndex("MENUITEM");
   // The kit draws a frame's edge in the shade of its colour.
-  EXPECT_TRUE(Near(seen.Frame, Shade(KitColor(mainMenu, 10)))) << std::hex << seen.Frame;
-  EXPECT_TRUE(Near(seen.ItemFace, KitColor(menuItem, 0))) << std::hex << seen.ItemFace;
+  EXPECT_TRUE(NearColor(seen.Frame, Shade(KitColor(mainMenu, 10)))) << std::hex << seen.Frame;
+  EXPECT_TRUE(NearColor(seen.ItemFace, KitColor(menuItem, 0))) << std::hex << seen.ItemFace;
   // Disabled: 40 percent of the face over the popup's background.
   const TColor face = KitColor(menuItem, 0), back = KitColor(mainMenu, 0);
   TColor blended = 0;
@@ -149,7 +120,7 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
     const double f = (face >> shift) & 0xFF, b = (back >> shift) & 0xFF;
     blended |= static_cast<TColor>(std::lround(b - 0.4 * (b - f))) << shift;
   }
-  EXPECT_TRUE(Near(seen.DisabledFace, blended)) << std::hex << seen.DisabledFace << " " << blended;
+  EXPECT_TRUE(NearColor(seen.DisabledFace, blended)) << std::hex << seen.DisabledFace << " " << blended;
   // The adapter went with its window and left the list.
   EXPECT_FALSE(IsWindow(seen.Window) && IsWindowVisible(seen.Window));
   EXPECT_TRUE(PopupMenuWndList().empty());
@@ -249,22 +220,19 @@ TEST_F(SkinnedMenusTest, SystemMenuOpensOnTheCaptionInTheSkinsLook) {
   RECT r{};
   GetWindowRect(Wnd(), &r);
   TSeen seen;
-  g_check = [&] {
-    HWND w = FindWindowW(L"#32768", nullptr);
-    seen.Window = w;
-    Pump();
-    UpdateWindow(w);
-    GetWindowRect(w, &seen.Rect);
-    seen.Frame = Pixel(w, 1, (seen.Rect.bottom - seen.Rect.top) / 2);
-    EXPECT_TRUE(brsm::test::SaveScreenshot("system_menu_sizeable"));
-  };
-  SetTimer(nullptr, 0, 50, CheckOpenMenu);
   const LPARAM at = MAKELPARAM(r.left + 100, r.top + p->FrameHeight() + 5);
-  SendMessageW(Wnd(), WM_NCRBUTTONUP, HTCAPTION, at);
-  g_check = nullptr;
+  WhileMenuOpen([&] { SendMessageW(Wnd(), WM_NCRBUTTONUP, HTCAPTION, at); },
+                [&](HWND w) {
+                  seen.Window = w;
+                  Pump();
+                  UpdateWindow(w);
+                  GetWindowRect(w, &seen.Rect);
+                  seen.Frame = WindowPixel(w, 1, (seen.Rect.bottom - seen.Rect.top) / 2);
+                  EXPECT_TRUE(brsm::test::SaveScreenshot("system_menu_sizeable"));
+                });
   Pump();
   ASSERT_TRUE(seen.Window);
-  EXPECT_TRUE(Near(seen.Frame, Shade(KitColor(MarlSectionIndex("MAINMENU"), 10)))) << std::hex << seen.Frame;
+  EXPECT_TRUE(NearColor(seen.Frame, Shade(KitColor(MarlSectionIndex("MAINMENU"), 10)))) << std::hex << seen.Frame;
   EXPECT_TRUE(PopupMenuWndList().empty());
 }
 
