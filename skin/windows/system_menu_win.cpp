@@ -1,6 +1,7 @@
 #include "skin/windows/system_menu.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/rtl/text1251.h"
 #include "skin/core/skin_manager.h"
@@ -36,6 +37,22 @@ void AddDivider(TPopupMenu* menu) {
   menu->Items()->Add(divider);
 }
 
+// Restore, Move, Size, Minimize, Maximize, a divider, Close (Alt+F4): the
+// names and actions in that order.
+TsSystemMenuItems AddWindowCommands(TPopupMenu* menu, const char* const (&names)[6],
+                                    const std::function<void()> (&actions)[6]) {
+  TsSystemMenuItems items;
+  items.Restore = AddCommand(menu, smsRestore, names[0], actions[0]);
+  items.Move = AddCommand(menu, smsMove, names[1], actions[1]);
+  items.Size = AddCommand(menu, smsSize, names[2], actions[2]);
+  items.Minimize = AddCommand(menu, smsMinimize, names[3], actions[3]);
+  items.Maximize = AddCommand(menu, smsMaximize, names[4], actions[4]);
+  AddDivider(menu);
+  items.Close = AddCommand(menu, smsClose, names[5], actions[5]);
+  items.Close->SetShortCut(0x8073);
+  return items;
+}
+
 // Visibility first, then the enabled state, in the items' order.
 void ApplyCommands(const TsWindowCommands& c, TMenuItem* restore, TMenuItem* move, TMenuItem* size,
                    TMenuItem* minimize, TMenuItem* maximize, TMenuItem* close) {
@@ -67,30 +84,38 @@ std::string SystemMenuCaption(TsSystemMenuString id) {
 // -- TsSystemMenu ------------------------------------------------------------------------------
 
 TsSystemMenu::TsSystemMenu(TsSkinProvider* provider) : TPopupMenu(provider), provider_(provider) {
-  ItemRestore = AddCommand(this, smsRestore, "ItemRestore", [this] {
-    SysCommand(SC_RESTORE);
-    UpdateItems();
-  });
-  ItemMove = AddCommand(this, smsMove, "ItemMove", [this] { SysCommand(SC_MOVE); });
-  ItemSize = AddCommand(this, smsSize, "ItemSize", [this] { SysCommand(SC_SIZE); });
-  ItemMinimize = AddCommand(this, smsMinimize, "ItemMinimize", [this] {
-    if (form_ && Application && form_ == Application->MainForm()) {
-      Application->Minimize();
-      UpdateItems();
-    } else {
-      SysCommand(SC_MINIMIZE);
-    }
-  });
-  ItemMaximize = AddCommand(this, smsMaximize, "ItemMaximize", [this] {
-    if (!form_) return;
-    if (form_->FormStyle() == fsMDIChild) MaximisingChildProvider = provider_;
-    else form_->SetWindowState(wsMaximized);
-    SysCommand(SC_MAXIMIZE);
-    UpdateItems();
-  });
-  AddDivider(this);
-  ItemClose = AddCommand(this, smsClose, "ItemClose", [this] { SysCommand(SC_CLOSE); });
-  ItemClose->SetShortCut(0x8073);
+  static const char* const names[6] = {"ItemRestore", "ItemMove", "ItemSize", "ItemMinimize", "ItemMaximize",
+                                       "ItemClose"};
+  const std::function<void()> actions[6] = {
+      [this] {
+        SysCommand(SC_RESTORE);
+        UpdateItems();
+      },
+      [this] { SysCommand(SC_MOVE); },
+      [this] { SysCommand(SC_SIZE); },
+      [this] {
+        if (form_ && Application && form_ == Application->MainForm()) {
+          Application->Minimize();
+          UpdateItems();
+        } else {
+          SysCommand(SC_MINIMIZE);
+        }
+      },
+      [this] {
+        if (!form_) return;
+        if (form_->FormStyle() == fsMDIChild) MaximisingChildProvider = provider_;
+        else form_->SetWindowState(wsMaximized);
+        SysCommand(SC_MAXIMIZE);
+        UpdateItems();
+      },
+      [this] { SysCommand(SC_CLOSE); }};
+  const TsSystemMenuItems items = AddWindowCommands(this, names, actions);
+  ItemRestore = items.Restore;
+  ItemMove = items.Move;
+  ItemSize = items.Size;
+  ItemMinimize = items.Minimize;
+  ItemMaximize = items.Maximize;
+  ItemClose = items.Close;
 }
 
 TsSystemMenu::~TsSystemMenu() = default;
@@ -173,20 +198,26 @@ TsWindowCommands TsSystemMenu::Commands() const {
 // -- TvxSystemMenu -----------------------------------------------------------------------------
 
 TvxSystemMenu::TvxSystemMenu(TvxSystemMenuHost* dialog) : TPopupMenu(nullptr), dialog_(dialog) {
-  miRestore = AddCommand(this, smsRestore, "miRestore", [this] {
-    SysCommand(SC_RESTORE);
-    UpdateItems();
-  });
-  miMove = AddCommand(this, smsMove, "miMove", [this] { SysCommand(SC_MOVE); });
-  miSize = AddCommand(this, smsSize, "miSize", [this] { SysCommand(SC_SIZE); });
-  miMinimize = AddCommand(this, smsMinimize, "miMinimize", [this] { SysCommand(SC_MINIMIZE); });
-  miMaximize = AddCommand(this, smsMaximize, "miMaximize", [this] {
-    SysCommand(SC_MAXIMIZE);
-    UpdateItems();
-  });
-  AddDivider(this);
-  miClose = AddCommand(this, smsClose, "miClose", [this] { SysCommand(SC_CLOSE); });
-  miClose->SetShortCut(0x8073);
+  static const char* const names[6] = {"miRestore", "miMove", "miSize", "miMinimize", "miMaximize", "miClose"};
+  const std::function<void()> actions[6] = {[this] {
+                                              SysCommand(SC_RESTORE);
+                                              UpdateItems();
+                                            },
+                                            [this] { SysCommand(SC_MOVE); },
+                                            [this] { SysCommand(SC_SIZE); },
+                                            [this] { SysCommand(SC_MINIMIZE); },
+                                            [this] {
+                                              SysCommand(SC_MAXIMIZE);
+                                              UpdateItems();
+                                            },
+                                            [this] { SysCommand(SC_CLOSE); }};
+  const TsSystemMenuItems items = AddWindowCommands(this, names, actions);
+  miRestore = items.Restore;
+  miMove = items.Move;
+  miSize = items.Size;
+  miMinimize = items.Minimize;
+  miMaximize = items.Maximize;
+  miClose = items.Close;
 }
 
 void TvxSystemMenu::SysCommand(WPARAM command) {

@@ -40,14 +40,6 @@ using brsm::test::WindowPixel;
 
 class SkinnedMenusTest : public ProviderWinTest {
  protected:
-  TsSkinProvider* Skinned(TFormBorderStyle border = bsSizeable) {
-    MakeForm(border);
-    auto* p = new TsSkinProvider(form.get());
-    ShowAndActivate();
-    p->RepaintFrameNow();
-    Pump();
-    return p;
-  }
   TMenuItem* Add(TPopupMenu* menu, const std::string& caption) {
     auto* item = new TMenuItem(form.get());
     item->SetCaption(caption);

@@ -24,6 +24,18 @@ TsWindowCommandState S(TsFormBorder b, TsFormWindowState w, TsBorderIconFlags i,
   return s;
 }
 
+// Restore, Move, Size, Minimize, Maximize, Close: visible then enabled.
+void ExpectCommands(const TsWindowCommands& c, const bool (&visible)[6], const bool (&enabled)[6]) {
+  const bool v[6] = {c.RestoreVisible, c.MoveVisible, c.SizeVisible, c.MinimizeVisible, c.MaximizeVisible,
+                     c.CloseVisible};
+  const bool e[6] = {c.RestoreEnabled, c.MoveEnabled, c.SizeEnabled, c.MinimizeEnabled, c.MaximizeEnabled,
+                     c.CloseEnabled};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(v[i], visible[i]) << "visible " << i;
+    EXPECT_EQ(e[i], enabled[i]) << "enabled " << i;
+  }
+}
+
 constexpr TsBorderIconFlags kAll{true, true, true, false};
 constexpr TsBorderIconFlags kCloseOnly{true, false, false, false};
 constexpr TsBorderIconFlags kNone{false, false, false, false};
@@ -55,15 +67,7 @@ TEST(SystemMenuRules, CommandsFollowTheTable) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.Name);
-    const TsWindowCommands c = WindowCommandsOf(r.State);
-    const bool visible[6] = {c.RestoreVisible, c.MoveVisible, c.SizeVisible,
-                             c.MinimizeVisible, c.MaximizeVisible, c.CloseVisible};
-    const bool enabled[6] = {c.RestoreEnabled, c.MoveEnabled, c.SizeEnabled,
-                             c.MinimizeEnabled, c.MaximizeEnabled, c.CloseEnabled};
-    for (int i = 0; i < 6; ++i) {
-      EXPECT_EQ(visible[i], r.Visible[i]) << "visible " << i;
-      EXPECT_EQ(enabled[i], r.Enabled[i]) << "enabled " << i;
-    }
+    ExpectCommands(WindowCommandsOf(r.State), r.Visible, r.Enabled);
   }
 }
 
@@ -101,15 +105,7 @@ TEST(SystemMenuRules, DialogCommandsFollowTheTable) {
   };
   for (const DialogRow& r : rows) {
     SCOPED_TRACE(r.Name);
-    const TsWindowCommands c = DialogWindowCommandsOf(r.State);
-    const bool visible[6] = {c.RestoreVisible, c.MoveVisible, c.SizeVisible,
-                             c.MinimizeVisible, c.MaximizeVisible, c.CloseVisible};
-    const bool enabled[6] = {c.RestoreEnabled, c.MoveEnabled, c.SizeEnabled,
-                             c.MinimizeEnabled, c.MaximizeEnabled, c.CloseEnabled};
-    for (int i = 0; i < 6; ++i) {
-      EXPECT_EQ(visible[i], r.Visible[i]) << "visible " << i;
-      EXPECT_EQ(enabled[i], r.Enabled[i]) << "enabled " << i;
-    }
+    ExpectCommands(DialogWindowCommandsOf(r.State), r.Visible, r.Enabled);
   }
 }
 
