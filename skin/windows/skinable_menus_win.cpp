@@ -170,9 +170,8 @@ void PaintExtraLine(TsSkinableMenus* painter, const TRect& strip) {
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(m->SectionItems[section].FontColor[0]));
-    // Turned a quarter clockwise the text runs down from its origin: it
-    // is placed so that it ends above the glyph.
-    TextOutW(dc, (strip.Width() + size.cy) / 2, strip.Height() - textBottom - size.cx, text.c_str(),
+    // Turned a quarter, the text runs up from its origin above the glyph.
+    TextOutW(dc, (strip.Width() - size.cy) / 2, strip.Height() - textBottom, text.c_str(),
              static_cast<int>(text.size()));
     SelectObject(dc, old);
     DeleteObject(font);
@@ -217,12 +216,14 @@ void DrawDivider(TsSkinableMenus* painter, TCanvas* canvas, const TRect& rect, T
   GdiFlush();
   BitBlt(image->Canvas()->Handle(), 0, 0, rect.Width(), rect.Height(), PopupMenuBitmap->Canvas()->Handle(),
          inBackground.X, inBackground.Y, SRCCOPY);
-  const TsSpan span = DividerSpan(TRect{0, 0, rect.Width(), rect.Height()}, SpacingOf(painter), extraLine,
-                                  popup.IconColumnWidth);
+  // The span is measured over the whole item, extra line included; the
+  // image starts after the extra line.
+  const TsSpan span = DividerSpan(TRect{0, 0, rect.Width() + extraLine, rect.Height()}, SpacingOf(painter),
+                                  extraLine, popup.IconColumnWidth);
   if (!span.Empty()) {
     GdiFlush();
-    PaintMaskImage(image->PixelView(), TRect{span.Left, 0, span.Right, rect.Height()}, false, 0, 0,
-                   m->MaskItems[mask], EmptyCacheInfo);
+    PaintMaskImage(image->PixelView(), TRect{span.Left - extraLine, 0, span.Right - extraLine, rect.Height()},
+                   false, 0, 0, m->MaskItems[mask], EmptyCacheInfo);
   }
   GdiFlush();
   BitBlt(canvas->Handle(), rect.Left, rect.Top, rect.Width(), rect.Height(), image->Canvas()->Handle(), 0, 0,

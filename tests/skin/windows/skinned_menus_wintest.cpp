@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/forms/menus.h"
+#include "platform/forms/stdctrls.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/skin_commands.h"
 #include "skin/core/skin_hook_win.h"
@@ -15,6 +16,7 @@
 #include "tests/support/open_menu.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/kit_pictures.h"
+#include "tools/skinkit/marl_skin.h"
 
 namespace {
 
@@ -116,6 +118,105 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
   // The adapter went with its window and left the list.
   EXPECT_FALSE(IsWindow(seen.Window) && IsWindowVisible(seen.Window));
   EXPECT_TRUE(PopupMenuWndList().empty());
+  EXPECT_FALSE(PopupMenuInUse);
+}
+
+TEST_F(SkinnedMenusTest, KitVariantCutsCornersAndDrawsDividerAndExtraLine) {
+  ASSERT_TRUE(brsm::kit::MakeMarlMenuSkin().WriteFolder(SkinDirectory()));
+  Skinned();
+  manager->SetSkinName("MarlMenus");
+  Pump();
+  manager->MenuSupport()->SetUseExtraLine(true);
+  const TColor glyphColor = 0x3080C0;
+  TObject* asked = nullptr;
+  manager->OnGetMenuExtraLineData = [&](TObject* first, std::string&, std::string& caption, TBitmap*& glyph,
+                                        bool& visible) {
+    asked = first;
+    caption = "E&xtra";
+    glyph = new TBitmap();
+    glyph->SetSize(10, 10);
+    glyph->Canvas()->Brush()->SetColor(glyphColor);
+    glyph->Canvas()->FillRect(TRect{0, 0, 10, 10});
+    visible = true;
+  };
+  auto* menu = new TPopupMenu(form.get());
+  TMenuItem* first = Add(menu, "One");
+  Add(menu, "-");
+  Add(menu, "Two");
+  form->Perform(WM_NCACTIVATE, 1, 0);
+  bool cornersCut = false, cornersKept = false;
+  TColor glyph = 0, strip = 0;
+  bool dividerDrawn = false;
+  ShowWhileChecking(menu, [&](HWND w) {
+    Pump();
+    UpdateWindow(w);
+    RECT r{};
+    GetWindowRect(w, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(w, region) != ERROR) {
+      cornersCut = !PtInRegion(region, 0, 0) && !PtInRegion(region, 3, 0) && !PtInRegion(region, width - 1, 0) &&
+                   !PtInRegion(region, 0, height - 1);
+      cornersKept = PtInRegion(region, 4, 0) && PtInRegion(region, width - 5, 0) && PtInRegion(region, 0, 4);
+    }
+    DeleteObject(region);
+    const int sbw = 1;  // the kit's list border is one pixel wide
+    glyph = WindowPixel(w, sbw + 16, height - sbw - 12 - 5);
+    strip = WindowPixel(w, sbw + 2, height / 3);
+    RECT item{};
+    GetMenuItemRect(nullptr, menu->Handle(), 1, &item);
+    // The DIVIDERV picture is stretched over the middle of the row.
+    for (int x = item.left; x < item.right && !dividerDrawn; ++x)
+      dividerDrawn = NearColor(WindowPixel(w, x - r.left, item.top - r.top), Shade(KitColor(brsm::kit::MarlMenuGroup, 10)));
+    EXPECT_TRUE(brsm::test::SaveScreenshot("skinned_popup_extra_line"));
+  });
+  EXPECT_EQ(asked, first);
+  EXPECT_TRUE(cornersCut);
+  EXPECT_TRUE(cornersKept);
+  EXPECT_TRUE(NearColor(glyph, glyphColor)) << std::hex << glyph;
+  EXPECT_TRUE(NearColor(strip, KitColor(brsm::kit::MarlMenuGroup + 1, 0))) << std::hex << strip;
+  EXPECT_TRUE(dividerDrawn);
+}
+
+TEST_F(SkinnedMenusTest, FiftyShowingsLeaveNoGdiObjectsBehind) {
+  Skinned();
+  auto* menu = new TPopupMenu(form.get());
+  Add(menu, "One");
+  Add(menu, "Off")->SetEnabled(false);
+  Add(menu, "-");
+  Add(menu, "Two")->SetChecked(true);
+  form->Perform(WM_NCACTIVATE, 1, 0);
+  ShowWhileChecking(menu, [](HWND) {});
+  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (before == 0) GTEST_SKIP() << "no GDI object count on this system";
+  for (int i = 0; i < 50; ++i) ShowWhileChecking(menu, [](HWND) {});
+  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
+}
+
+TEST_F(SkinnedMenusTest, EditsOwnContextMenuKeepsTheSystemsPainting) {
+  Skinned();
+  auto* edit = new TEdit(form.get());
+  edit->SetParent(form.get());
+  edit->SetBounds(10, 10, 120, 24);
+  Pump();
+  TColor face = 0;
+  bool seen = false;
+  RECT er{};
+  GetWindowRect(edit->Handle(), &er);
+  WhileMenuOpen([&] { SendMessageW(edit->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit->Handle()),
+                                   MAKELPARAM(er.left + 5, er.top + 5)); },
+                [&](HWND w) {
+                  seen = true;
+                  Pump();
+                  UpdateWindow(w);
+                  RECT r{};
+                  GetWindowRect(w, &r);
+                  face = WindowPixel(w, (r.right - r.left) - 8, (r.bottom - r.top) / 2);
+                });
+  Pump();
+  ASSERT_TRUE(seen);
+  EXPECT_FALSE(NearColor(face, KitColor(MarlSectionIndex("MENUITEM"), 0))) << std::hex << face;
+  EXPECT_FALSE(NearColor(face, KitColor(MarlSectionIndex("MAINMENU"), 0))) << std::hex << face;
   EXPECT_FALSE(PopupMenuInUse);
 }
 
