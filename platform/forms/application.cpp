@@ -200,6 +200,11 @@ void TApplication::Idle() {
 
 void TApplication::Terminate() { PostQuitMessage(0); }
 
+void TApplication::Minimize() {
+  if (mainForm_ && mainForm_->HandleAllocated())
+    ShowWindow(mainForm_->HandleIfAllocated(), SW_MINIMIZE);
+}
+
 int TApplication::DispatchDepth() const { return brsm::DispatchDepth(); }
 
 // -- Application window ---------------------------------------------------------------

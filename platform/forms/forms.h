@@ -300,6 +300,9 @@ class TApplication : public TComponent {
   // One message, or waits for one when the queue is empty.
   void HandleMessage();
   void Terminate();
+  // Minimises the main form: it carries the task-bar button and owns the
+  // other forms, so the whole application goes to the task bar.
+  void Minimize();
   bool Terminated() const { return terminated_; }
 
   // Called inside a catch block: the current exception goes to OnException,

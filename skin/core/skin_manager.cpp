@@ -295,10 +295,13 @@ void TsSkinManager::RemoveSkinHook() {
   hookInstalled_ = false;
 }
 
-bool TsSkinManager::MainWindowHook(uint32_t msg, uintptr_t, intptr_t) {
+bool TsSkinManager::MainWindowHook(uint32_t msg, uintptr_t wParam, intptr_t lParam) {
   if (!skinnedPopups_) return false;
   // Without a skin in force the platform's look follows the system theme.
   if (msg == ThemeChangedMessage) return active_ && SkinData.Loaded;
+  if ((msg == SkinPopupUnderItemMessage || msg == SkinPopupWindowMessage) && skinableMenus_ &&
+      MenuPainterSeam().AppMessage)
+    return MenuPainterSeam().AppMessage(skinableMenus_.get(), msg, wParam, lParam);
   return false;
 }
 

@@ -11,6 +11,7 @@
 #include "skin/windows/combo_box_wnd_win.h"
 #include "skin/windows/grid_wnd_win.h"
 #include "skin/windows/list_view_wnd_win.h"
+#include "skin/windows/mnu_wnd_win.h"
 #include "skin/windows/panel_wnd_win.h"
 #include "skin/windows/static_wnd_win.h"
 #include "skin/windows/tree_view_wnd_win.h"
@@ -69,7 +70,7 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* ComboListWnd */ &ConstructAdapter<TvxComboListWnd>,
 
-    /* MnuWnd */ nullptr,
+    /* MnuWnd */ &ConstructAdapter<TvxMnuWnd>,
 
     /* DialogWnd */ nullptr,
 

@@ -9,6 +9,7 @@
 #include "skin/core/keyed_copy.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/skin_provider.h"
+#include "skin/windows/skinable_menus_win.h"
 
 namespace {
 
@@ -288,6 +289,12 @@ void TsSkinProvider::ShowSystemMenu(int x, int y) {
   // has nothing to show.
   if (!SystemMenu || !form_ || SystemMenu->Items()->Count() == 0) return;
   SystemMenu->UpdateItems();
+  if (MakeSkinMenu()) {
+    SystemMenu->RemoveSkinList();
+    SystemMenu->AddSkinList();
+    TsSkinManager* m = skinData_->SkinManager();
+    if (m && m->SkinnedPopups() && m->SkinableMenus()) SetPopupSkinned(m->SkinableMenus(), SystemMenu, true);
+  }
   SystemMenu->SetWindowHandle(form_->HandleIfAllocated());
   SystemMenu->Popup(x, y);
 }

@@ -3,6 +3,7 @@
 // provider answers, then either the few messages of a form without skin or
 // the full handling of a skinned one.
 #include "platform/forms/menus.h"
+#include "skin/windows/skinable_menus_win.h"
 #include "skin/core/broadcast_win.h"
 #include "skin/core/cache_bitmap_win.h"
 #include "skin/core/common_data_win.h"
@@ -198,10 +199,13 @@ void TsSkinProvider::SkinnedCommand(TMessage& m) {
   switch (SkinCmdOf(m.WParam)) {
     case SkinCmdNewSkin:
       if (!own) break;
+      ResetPopupState();
       skinData_->RefreshSkinIndexes();
       if (manager) {
         UpdateButtonMasks();
+        ResetPopupState();
         if (!form_->BorderIcons().Empty()) RemoveSystemMenuStyle();
+        RefreshMenuPainter(manager->SkinableMenus());
         skinData_->BackgroundStale = true;
         MenuRows = -1;
         SendNcPaint();
@@ -380,6 +384,17 @@ void TsSkinProvider::SkinnedMessage(TMessage& m) {
         form_->Close();
       }
       m.Result = 0;
+      return;
+    }
+    case WM_MEASUREITEM: {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+      TsSkinManager* manager = skinData_->SkinManager();
+      if (measure && measure->CtlType == ODT_MENU && form_->FormStyle() != fsMDIChild && form_->Menu() && manager) {
+        const WORD command = static_cast<WORD>(measure->itemData ? measure->itemData : measure->itemID);
+        if (TMenuItem* item = form_->Menu()->FindItem(command, TMenu::fkCommand))
+          HookItem(manager->SkinableMenus(), item, skinData_->IsSkinned());
+      }
+      OldWndProc(m);
       return;
     }
     case WM_NCRBUTTONDOWN:

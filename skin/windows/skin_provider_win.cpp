@@ -3,6 +3,7 @@
 #include "skin/windows/skin_provider.h"
 
 #include "platform/forms/menus.h"
+#include "skin/windows/skinable_menus_win.h"
 #include "skin/core/bitmap_create_win.h"
 #include "skin/core/cache_bitmap_win.h"
 #include "skin/core/control_utils_win.h"
@@ -326,9 +327,21 @@ void TsSkinProvider::UpdateFormScrollBars() {
   // adapter is made for them.
 }
 
-void TsSkinProvider::SkinMenus(bool) {
-  // The menu painter does not hook menus yet; menus keep the platform's
-  // drawing whatever the value.
+namespace {
+
+void SkinFormMenus(TsSkinableMenus* painter, TComponent* c, bool value, bool popups) {
+  if (auto* main = dynamic_cast<TMainMenu*>(c)) SetMainMenuSkinned(painter, main, value, popups);
+  else if (dynamic_cast<TPopupMenu*>(c) || dynamic_cast<TMenuItem*>(c)) SetPopupSkinned(painter, c, popups);
+  for (int i = 0; i < c->ComponentCount(); ++i) SkinFormMenus(painter, c->Components(i), value, popups);
+}
+
+}  // namespace
+
+void TsSkinProvider::SkinMenus(bool value) {
+  TsSkinManager* m = skinData_ ? skinData_->SkinManager() : nullptr;
+  if (!form_ || form_->ComponentState().Contains(csLoading) || !m || !m->SkinableMenus() || !m->IsDefault())
+    return;
+  SkinFormMenus(m->SkinableMenus(), form_, value, value && m->SkinnedPopups());
 }
 
 void TsSkinProvider::RefreshMainMenu() {

@@ -9,6 +9,7 @@
 #include "skin/windows/scroll_tracking.h"
 #include "skin/windows/scroll_wnd_win.h"
 #include "skin/windows/skin_provider.h"
+#include "skin/windows/skinable_menus_win.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ void StartSkinWindows() {
   SetProviderHooks(hooks);
   LoadAppIcons();
   UseWindowsScrollSeam();
+  UseWindowsMenuPainter();
   TsCbtHookHandlers cbt;
   cbt.WindowCreated = AdaptPopupMenuWindow;
   cbt.WindowDestroyed = HookWindowDestroyed;
@@ -84,6 +86,8 @@ void StopSkinWindows() {
   ForgetScrollWindow(ScrollTracking().Window);
   SetCbtHookHandlers(TsCbtHookHandlers{});
   SetScrollSeam(nullptr);
+  EndPopup();
+  SetMenuPainterSeam(TsMenuPainterSeam{});
   EndBorderDrag();
   FreeAppIcons();
   SetProviderHooks(TsProviderHooks{});

@@ -18,3 +18,40 @@ TsWindowCommands WindowCommandsOf(const TsWindowCommandState& s) {
   c.CloseEnabled = true;
   return c;
 }
+
+TsWindowCommands DialogWindowCommandsOf(const TsDialogCommandState& s) {
+  const bool framed = s.FrameKind == 1 || s.FrameKind == 3;
+  const bool sizeable = framed || s.FrameKind == 5;
+  TsWindowCommands c;
+  c.RestoreVisible = framed && s.SysMenu;
+  c.RestoreEnabled = s.MaximizeBox && (s.Iconic || s.Zoomed);
+  c.MoveVisible = true;
+  c.MoveEnabled = !s.Zoomed;
+  c.SizeVisible = sizeable;
+  c.SizeEnabled = s.FrameKind != 1 && !s.Iconic;
+  c.MinimizeVisible = s.MinimizeBox;
+  c.MinimizeEnabled = s.MinimizeBox && !s.Iconic;
+  c.MaximizeVisible = s.MaximizeBox;
+  c.MaximizeEnabled = s.MaximizeBox && !s.Zoomed && sizeable;
+  c.CloseVisible = s.SysMenu;
+  c.CloseEnabled = true;
+  return c;
+}
+
+std::vector<TsSkinListEntry> SkinListEntriesOf(const std::vector<std::string>& names,
+                                               const std::string& skinName) {
+  std::vector<TsSkinListEntry> entries;
+  entries.reserve(names.size());
+  for (size_t i = 0; i < names.size(); ++i) {
+    TsSkinListEntry e;
+    e.Name = names[i];
+    for (char ch : names[i]) {
+      e.Caption += ch;
+      if (ch == '&') e.Caption += '&';
+    }
+    e.Checked = names[i] == skinName;
+    e.Break = i > 0 && i % 20 == 0;
+    entries.push_back(std::move(e));
+  }
+  return entries;
+}

@@ -3,6 +3,9 @@
 // button is drawn exactly when the menu would show its command.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "skin/windows/form_geometry.h"
 
 // The form's BorderIcons.
@@ -34,3 +37,27 @@ struct TsWindowCommands {
 };
 
 TsWindowCommands WindowCommandsOf(const TsWindowCommandState& s);
+
+// A foreign dialog's state: the style captured when its frame was taken
+// up, its frame kind (0 to 5) and whether it is iconic or zoomed now.
+struct TsDialogCommandState {
+  bool SysMenu = false;      // WS_SYSMENU
+  bool MinimizeBox = false;  // WS_MINIMIZEBOX
+  bool MaximizeBox = false;  // WS_MAXIMIZEBOX
+  int FrameKind = 0;
+  bool Iconic = false;
+  bool Zoomed = false;
+};
+TsWindowCommands DialogWindowCommandsOf(const TsDialogCommandState& s);
+
+// One entry of the system menu's skin list.
+struct TsSkinListEntry {
+  std::string Caption;  // shown: every "&" doubled
+  std::string Name;     // the skin chosen: the name as listed
+  bool Checked = false;
+  bool Break = false;   // starts a new column
+};
+// The entries for the names in list order: a new column at every 20th
+// after the first, the current skin (compared by name) checked.
+std::vector<TsSkinListEntry> SkinListEntriesOf(const std::vector<std::string>& names,
+                                               const std::string& skinName);

@@ -214,6 +214,15 @@ KitSkin MakeMarlSkin(const std::string& name) {
   return skin;
 }
 
+KitSkin MakeMarlMenuSkin(const std::string& name) {
+  KitSkin skin = MakeMarlSkin(name);
+  ListBorder(skin, "MAINMENU", MarlSectionIndex("MAINMENU"), 1, true);
+  SetColours(skin, "DIVIDERV", MarlMenuGroup);
+  ListBorder(skin, "DIVIDERV", MarlMenuGroup, 1, false);
+  SetColours(skin, "EXTRALINE", MarlMenuGroup + 1);
+  return skin;
+}
+
 KitSkin MakeMarlReusableTitleSkin(const std::string& name) {
   KitSkin skin = MakeMarlSkin(name);
   skin.Set("FORM", "RESERVEDBOOLEAN", "TRUE");

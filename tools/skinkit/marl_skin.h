@@ -24,6 +24,12 @@ KitSkin MakeMarlSkin(const std::string& name = "Marl");
 // (RESERVEDBOOLEAN).
 KitSkin MakeMarlReusableTitleSkin(const std::string& name = "MarlReused");
 
+// Marl for the skinned menus: MAINMENU's border with magenta corners, and
+// the DIVIDERV and EXTRALINE sections (colour groups MarlMenuGroup + 0
+// and + 1).
+KitSkin MakeMarlMenuSkin(const std::string& name = "MarlMenus");
+inline constexpr int MarlMenuGroup = 60;
+
 // Many sections with own bitmaps, master items and JPEG patterns; for
 // measuring loads.
 KitSkin MakeLargeSkin(int sections, const std::string& name = "Large");

@@ -25,14 +25,6 @@ TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Botto
 
 class CaptionTest : public ProviderWinTest {
  protected:
-  TsSkinProvider* Skinned(TFormBorderStyle border = bsSizeable) {
-    MakeForm(border);
-    auto* p = new TsSkinProvider(form.get());
-    ShowAndActivate();
-    p->RepaintFrameNow();
-    Pump();
-    return p;
-  }
   TColor WindowPixel(TPoint at) const {
     HDC dc = GetWindowDC(Wnd());
     const TColor c = static_cast<TColor>(GetPixel(dc, at.X, at.Y));

@@ -106,6 +106,15 @@ class ProviderWinTest : public ::testing::Test {
     EXPECT_TRUE(manager->Active());
     return form.get();
   }
+  // MakeForm with a provider placed on the form, shown and painted.
+  TsSkinProvider* Skinned(TFormBorderStyle border = bsSizeable) {
+    MakeForm(border);
+    auto* p = new TsSkinProvider(form.get());
+    ShowAndActivate();
+    p->RepaintFrameNow();
+    Pump();
+    return p;
+  }
   void ShowAndActivate() {
     form->Show();
     SetForegroundWindow(form->Handle());
