@@ -8,6 +8,7 @@
 #include "skin/windows/bar_wnd_win.h"
 #include "skin/windows/btn_wnd_win.h"
 #include "skin/windows/check_box_wnd_win.h"
+#include "skin/windows/dialog_wnd_win.h"
 #include "skin/windows/panel_wnd_win.h"
 #include "skin/windows/static_wnd_win.h"
 
@@ -61,7 +62,7 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* MnuWnd */ nullptr,
 
-    /* DialogWnd */ nullptr,
+    /* DialogWnd */ &ConstructAdapter<TvxDialogWnd>,
 
     /* MDIWnd */ &ConstructAdapter<TvxMDIWnd>,
 };

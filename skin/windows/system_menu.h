@@ -37,5 +37,37 @@ class TsSystemMenu : public TPopupMenu {
   TCustomForm* form_ = nullptr;
 };
 
+// What a foreign dialog's window menu reads of the dialog's frame adapter.
+class TvxSystemMenuSource {
+ public:
+  virtual ~TvxSystemMenuSource() = default;
+  virtual uint32_t MenuStyle() const = 0;  // the style captured at start-up
+  virtual int MenuFrameKind() const = 0;
+  virtual HWND MenuWindow() const = 0;
+};
+
+// The window menu of a foreign dialog (a message box, a system dialog),
+// shown by its frame adapter in place of the window's own.
+class TvxSystemMenu : public TPopupMenu {
+ public:
+  explicit TvxSystemMenu(TvxSystemMenuSource* dialog);
+
+  TvxSystemMenuSource* Dialog() const { return dialog_; }
+  // Shows, hides, enables and disables the commands from the dialog's state.
+  void UpdateItems();
+  TsWindowCommands Commands() const;
+
+  TMenuItem* miRestore = nullptr;
+  TMenuItem* miMove = nullptr;
+  TMenuItem* miSize = nullptr;
+  TMenuItem* miMinimize = nullptr;
+  TMenuItem* miMaximize = nullptr;
+  TMenuItem* miClose = nullptr;
+
+ private:
+  void SendCommand(WPARAM command);
+  TvxSystemMenuSource* dialog_;
+};
+
 // The state of a form the window commands are decided by.
 TsWindowCommandState WindowCommandStateOf(TCustomForm* form);

@@ -18,3 +18,24 @@ TsWindowCommands WindowCommandsOf(const TsWindowCommandState& s) {
   c.CloseEnabled = true;
   return c;
 }
+
+TsWindowCommands DialogWindowCommandsOf(uint32_t style, int frameKind, bool iconic, bool zoomed) {
+  const bool sysMenu = (style & 0x80000u) != 0;
+  const bool maxBox = (style & 0x10000u) != 0;
+  const bool minBox = (style & 0x20000u) != 0;
+  const bool sizing = frameKind == 1 || frameKind == 3 || frameKind == 5;
+  TsWindowCommands c;
+  c.RestoreVisible = (frameKind == 1 || frameKind == 3) && sysMenu;
+  c.RestoreEnabled = maxBox && (iconic || zoomed);
+  c.MoveVisible = true;
+  c.MoveEnabled = !zoomed;
+  c.SizeVisible = sizing;
+  c.SizeEnabled = frameKind != 1 && !iconic;
+  c.MinimizeVisible = minBox;
+  c.MinimizeEnabled = minBox && !iconic;
+  c.MaximizeVisible = maxBox;
+  c.MaximizeEnabled = maxBox && !zoomed && sizing;
+  c.CloseVisible = sysMenu;
+  c.CloseEnabled = true;
+  return c;
+}

@@ -3,6 +3,8 @@
 // button is drawn exactly when the menu would show its command.
 #pragma once
 
+#include <cstdint>
+
 #include "skin/windows/form_geometry.h"
 
 // The form's BorderIcons.
@@ -34,3 +36,7 @@ struct TsWindowCommands {
 };
 
 TsWindowCommands WindowCommandsOf(const TsWindowCommandState& s);
+
+// The same answers for a foreign dialog's window menu, from the style its
+// frame adapter captured and its frame kind (0 to 5).
+TsWindowCommands DialogWindowCommandsOf(uint32_t style, int frameKind, bool iconic, bool zoomed);
