@@ -67,4 +67,22 @@ TEST(SystemMenuRules, CommandsFollowTheTable) {
   }
 }
 
+TEST(SystemMenuRules, DialogMenuFollowsTheCapturedStyleAndFrameKind) {
+  // A message box: Move and Close only.
+  TsWindowCommands c = DialogWindowCommandsOf(0x80C80080u, 0, false, false);
+  EXPECT_FALSE(c.RestoreVisible || c.SizeVisible || c.MinimizeVisible || c.MaximizeVisible);
+  EXPECT_TRUE(c.MoveVisible && c.MoveEnabled && c.CloseVisible && c.CloseEnabled);
+  // A resizable dialog with both boxes, zoomed: restore allowed, maximise not.
+  c = DialogWindowCommandsOf(0x00CF0000u, 3, false, true);
+  EXPECT_TRUE(c.RestoreVisible && c.RestoreEnabled && c.SizeVisible && c.SizeEnabled);
+  EXPECT_TRUE(c.MaximizeVisible && c.MinimizeEnabled);
+  EXPECT_FALSE(c.MaximizeEnabled || c.MoveEnabled);
+  // The kind before start-up shows Size but never allows it.
+  c = DialogWindowCommandsOf(0x00CF0000u, 1, false, false);
+  EXPECT_TRUE(c.SizeVisible);
+  EXPECT_FALSE(c.SizeEnabled);
+  // Without WS_SYSMENU: no Close.
+  EXPECT_FALSE(DialogWindowCommandsOf(0x00C40000u, 3, false, false).CloseVisible);
+}
+
 }  // namespace
