@@ -80,14 +80,14 @@ TvxDialogWnd::~TvxDialogWnd() {
 
 void TvxDialogWnd::Unhook(bool repaint) {
   const bool give = Hooked() && !windowGoing_ && IsWindow(WindowHandle) && FrameKind != DialogFrameInitial;
-  if (give) {
-    // A dialog that outlives its frame (the skin went) is as it was.
-    if (Style & WS_SYSMENU)
-      SetWindowLongPtrW(WindowHandle, GWL_STYLE, GetWindowLongPtrW(WindowHandle, GWL_STYLE) | WS_SYSMENU);
-    SetWindowRgn(WindowHandle, nullptr, TRUE);
-  }
+  // Out first: the paint the region change causes must find no frame here.
   TvxScrollWnd::Unhook(repaint);
-  if (give) RedrawWindow(WindowHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  if (!give) return;
+  // A dialog that outlives its frame (the skin went) is as it was.
+  if (Style & WS_SYSMENU)
+    SetWindowLongPtrW(WindowHandle, GWL_STYLE, GetWindowLongPtrW(WindowHandle, GWL_STYLE) | WS_SYSMENU);
+  SetWindowRgn(WindowHandle, nullptr, TRUE);
+  RedrawWindow(WindowHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TvxDialogWnd::StartFrame() {
@@ -667,8 +667,12 @@ void TvxDialogWnd::WndProc(TMessage& m) {
       RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
       break;
     case WM_WINDOWPOSCHANGED:
-      SkinData->BackgroundStale = true;
-      RegionStale = true;
+      // Not for the change our own SetWindowRgn makes: the region would be
+      // rebuilt at every paint.
+      if (!RegionBusy) {
+        SkinData->BackgroundStale = true;
+        RegionStale = true;
+      }
       CallOldProc(m);
       break;
     case WM_ENABLE:
