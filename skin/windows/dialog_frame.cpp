@@ -254,17 +254,9 @@ TvxDialogHit DialogHitTest(const TvxDialogHitInput& in) {
 }
 
 TvxDialogDownAction DialogDownAction(const TvxDialogDownInput& in) {
-  switch (in.Code) {
-    case CaptionIcon: return ddShowMenu;
-    case CaptionMinimize:
-    case CaptionMaximize:
-    case CaptionClose:
-    case CaptionHelp:
-    case CaptionMDIClose:
-    case CaptionMDIRestore:
-    case CaptionMDIMinimize: return ddPress;
-    default: break;
-  }
+  if (in.Code == CaptionIcon) return ddShowMenu;
+  // A dialog has no title buttons of the user's.
+  if (IsButtonCode(in.Code) && in.Code < CaptionTitleButton) return ddPress;
   if (in.Iconic) return ddMoveIconic;
   if (in.Zoomed && in.Y < in.TitleBand) return in.Active ? ddClearHot : ddFocus;
   return ddPassOn;

@@ -18,6 +18,7 @@
 #include "skin/core/skin_constants.h"
 #include "skin/core/skin_manager.h"
 #include "skin/core/skin_text_win.h"
+#include "skin/windows/adapter_paint_win.h"
 #include "skin/windows/caption_layout.h"
 #include "skin/windows/frame_cutouts.h"
 #include "skin/windows/hook_provider_win.h"
@@ -26,26 +27,6 @@ bool RegionBusy = false;
 bool ButtonPressed = false;
 
 namespace {
-
-// A DC's state kept across a painting that may raise; a DC taken here is
-// given back as well.
-class WindowDC {
- public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)), saved_(dc_ ? SaveDC(dc_) : 0) {}
-  ~WindowDC() {
-    if (!dc_) return;
-    RestoreDC(dc_, saved_);
-    ReleaseDC(window_, dc_);
-  }
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
-  HDC Handle() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-  int saved_;
-};
 
 const TsMaskData* MaskAt(const TsSkinManager* m, int index) {
   return m && m->IsValidMaskIndex(index) ? &m->MaskItems[static_cast<size_t>(index)] : nullptr;
@@ -338,7 +319,7 @@ void TvxDialogWnd::PaintNonClient() {
     RegionStale = false;
     UpdateRegion(true);
   }
-  WindowDC dc(WindowHandle);
+  TTargetDC dc(WindowHandle, nullptr, true);
   if (!dc.Handle()) return;
   if (FrameKind == DialogFramePopup && (Style & WS_THICKFRAME)) {
     if (SkinData->BackgroundStale) {
@@ -360,19 +341,9 @@ void TvxDialogWnd::PaintNonClient() {
 }
 
 void TvxDialogWnd::PaintClient(HDC given) {
-  HDC dc = given ? given : GetDC(WindowHandle);
+  TTargetDC target(WindowHandle, given);
+  HDC dc = target.Handle();
   if (!dc) return;
-  const int saved = SaveDC(dc);
-  struct Release {
-    HWND window;
-    HDC dc;
-    int saved;
-    bool own;
-    ~Release() {
-      RestoreDC(dc, saved);
-      if (own) ReleaseDC(window, dc);
-    }
-  } release{WindowHandle, dc, saved, given == nullptr};
   SkinData->MarkUpdating(false);
   PaintFrameCache();
   TBitmap* cache = CacheBitmapOf(SkinData);
@@ -487,7 +458,7 @@ void TvxDialogWnd::RepaintButton(int code) {
                    disabled || (b->State == 0 && !Active) ? 2 : 1);
   }
   GdiFlush();
-  WindowDC dc(WindowHandle);
+  TTargetDC dc(WindowHandle, nullptr, true);
   if (dc.Handle())
     BitBlt(dc.Handle(), b->Rect.Left, b->Rect.Top, b->Rect.Width(), b->Rect.Height(), cache->Canvas()->Handle(),
            b->Rect.Left, b->Rect.Top, SRCCOPY);
