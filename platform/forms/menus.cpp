@@ -786,5 +786,10 @@ void TPopupMenu::Popup(int x, int y) {
     case paRight: flags |= TPM_RIGHTALIGN; break;
     case paCenter: flags |= TPM_CENTERALIGN; break;
   }
-  TrackPopupMenu(Handle(), flags, x, y, 0, WindowHandle(), nullptr);
+  // A window that is none of ours (a system dialog) would get the menu's
+  // messages in its own procedure, where nothing measures, draws or runs
+  // the items: the popup list owns the menu then.
+  HWND owner = WindowHandle();
+  if (owner != brsm::PopupListWindow() && !FindControl(owner)) owner = brsm::PopupListWindow();
+  TrackPopupMenu(Handle(), flags, x, y, 0, owner, nullptr);
 }

@@ -9,6 +9,7 @@
 #include "skin/windows/btn_wnd_win.h"
 #include "skin/windows/check_box_wnd_win.h"
 #include "skin/windows/combo_box_wnd_win.h"
+#include "skin/windows/dialog_wnd_win.h"
 #include "skin/windows/grid_wnd_win.h"
 #include "skin/windows/list_view_wnd_win.h"
 #include "skin/windows/mnu_wnd_win.h"
@@ -72,7 +73,7 @@ const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
 
     /* MnuWnd */ &ConstructAdapter<TvxMnuWnd>,
 
-    /* DialogWnd */ nullptr,
+    /* DialogWnd */ &ConstructAdapter<TvxDialogWnd>,
 
     /* MDIWnd */ &ConstructAdapter<TvxMDIWnd>,
 };

@@ -11,6 +11,7 @@
 #include "skin/core/skin_hook_win.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/adapter_factory_win.h"
+#include "skin/windows/dialog_wnd_win.h"
 #include "skin/windows/hook_decisions.h"
 #include "skin/windows/skin_provider.h"
 
@@ -46,13 +47,8 @@ TvxProvider::~TvxProvider() {
   ForgetInList(this);
   for (TvxMainWnd*& adapter : ChildAdapters) FreeAdapter(adapter);
   ChildAdapters.clear();
-  if (DialogAdapter) {
-    FreeAdapter(DialogAdapter);
-  } else if (DialogWindow && IsWindow(DialogWindow)) {
-    // A dialog still on screen when the skin goes gets its plain frame back.
-    SetWindowLongPtrW(DialogWindow, GWL_STYLE, StyleOf(DialogWindow) | WS_SYSMENU);
-    SetWindowRgn(DialogWindow, nullptr, TRUE);
-  }
+  // A dialog still on screen gets its own frame back from its adapter.
+  FreeAdapter(DialogAdapter);
 }
 
 void TvxProvider::Notification(TComponent* component, TOperation operation) {
@@ -74,6 +70,8 @@ bool TvxProvider::SkinDialog(HWND window) {
   const std::string cls = GetWindowClassName(window);
   if (cls != "#32770" && cls != "TMessageForm") return true;
   UpdateDialogAdapter(window, DialogAdapter);
+  auto* frame = dynamic_cast<TvxDialogWnd*>(DialogAdapter);
+  if (frame) frame->Provider = this;
   if (MessageBoxLeft != -1 || MessageBoxTop != -1) {
     SetWindowPos(window, nullptr, MessageBoxLeft, MessageBoxTop, 0, 0,
                  SWP_NOSIZE | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOZORDER);
@@ -82,6 +80,7 @@ bool TvxProvider::SkinDialog(HWND window) {
     ForgetInList(this);
     return false;
   }
+  if (frame) frame->StartFrame();
   SendCmdToWindow(window, SkinCmdNewSkin, reinterpret_cast<LPARAM>(DefaultManager));
   return true;
 }
@@ -250,7 +249,8 @@ bool ActivateHookedWindow(HWND window) {
 
 void FreeDeadProviders() {
   if (!ProviderList) return;
-  // Any ownerless provider whose window is gone, whatever its frame.
+  // Every ownerless provider whose window is gone, whatever its frame kind:
+  // a message box's must not wait for the skin to go.
   for (TComponent*& entry : *ProviderList) {
     auto* p = static_cast<TvxProvider*>(entry);
     if (!p || p->Owner() || !p->DialogWindow) continue;

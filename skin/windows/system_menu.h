@@ -82,9 +82,9 @@ class TsSystemMenu : public TPopupMenu {
 class TvxSystemMenuHost {
  public:
   virtual ~TvxSystemMenuHost() = default;
-  virtual DWORD CapturedStyle() const = 0;
-  virtual int FrameKind() const = 0;
-  virtual HWND DialogWindow() const = 0;
+  virtual DWORD MenuStyle() const = 0;
+  virtual int MenuFrameKind() const = 0;
+  virtual HWND MenuWindow() const = 0;
 };
 
 class TvxSystemMenu : public TPopupMenu {

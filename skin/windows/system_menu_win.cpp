@@ -221,18 +221,18 @@ TvxSystemMenu::TvxSystemMenu(TvxSystemMenuHost* dialog) : TPopupMenu(nullptr), d
 }
 
 void TvxSystemMenu::SysCommand(WPARAM command) {
-  if (dialog_ && dialog_->DialogWindow()) SendMessageW(dialog_->DialogWindow(), WM_SYSCOMMAND, command, 0);
+  if (dialog_ && dialog_->MenuWindow()) SendMessageW(dialog_->MenuWindow(), WM_SYSCOMMAND, command, 0);
 }
 
 TsWindowCommands TvxSystemMenu::Commands() const {
   TsDialogCommandState s;
   if (dialog_) {
-    const DWORD style = dialog_->CapturedStyle();
-    HWND window = dialog_->DialogWindow();
+    const DWORD style = dialog_->MenuStyle();
+    HWND window = dialog_->MenuWindow();
     s.SysMenu = (style & WS_SYSMENU) != 0;
     s.MinimizeBox = (style & WS_MINIMIZEBOX) != 0;
     s.MaximizeBox = (style & WS_MAXIMIZEBOX) != 0;
-    s.FrameKind = dialog_->FrameKind();
+    s.FrameKind = dialog_->MenuFrameKind();
     s.Iconic = window && IsIconic(window);
     s.Zoomed = window && IsZoomed(window);
   }

@@ -1,0 +1,358 @@
+// Foreign dialogs skinned by the creation hook: frames of every kind read
+// back in the kit's colours, the caption buttons and window menu driven by
+// messages, and what the adapters leave behind.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "skin/core/skin_hook_win.h"
+#include "skin/windows/dialog_wnd_win.h"
+#include "skin/windows/hook_provider_win.h"
+#include "tests/skin/windows/provider_test_support.h"
+#include "tests/support/screenshot.h"
+#include "tools/skinkit/kit_pictures.h"
+
+namespace {
+
+using brsm::kit::KitColor;
+using brsm::kit::MarlSectionIndex;
+using providertest::ProviderWinTest;
+
+// Marl's glyphs: frame s of glyph g is KitColor(g, 10 + s) on magenta.
+enum : int { kBigClose = 30, kBigMax = 31, kBigMin = 33, kSmallClose = 35 };
+TColor GlyphColor(int glyph, int state) { return KitColor(glyph, 10 + state); }
+
+TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+
+// What reached the dialogs' own procedure.
+std::vector<UINT> seen;
+std::vector<WPARAM> commands;
+
+INT_PTR CALLBACK RecordingProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  seen.push_back(msg);
+  if (msg == WM_COMMAND) {
+    commands.push_back(wParam);
+    if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) DestroyWindow(dialog);
+    return TRUE;
+  }
+  return msg == WM_INITDIALOG;
+}
+
+int Seen(UINT msg) { return static_cast<int>(std::count(seen.begin(), seen.end(), msg)); }
+
+// An in-memory template: the dialog and one OK button.
+std::vector<WORD> Template(DWORD style, DWORD exStyle, const wchar_t* title) {
+  std::vector<WORD> t;
+  auto dword = [&](DWORD v) {
+    t.push_back(LOWORD(v));
+    t.push_back(HIWORD(v));
+  };
+  auto text = [&](const wchar_t* s) {
+    for (; *s; ++s) t.push_back(static_cast<WORD>(*s));
+    t.push_back(0);
+  };
+  dword(style);
+  dword(exStyle);
+  t.push_back(1);
+  for (WORD v : {20, 20, 160, 90}) t.push_back(v);
+  t.push_back(0);  // no menu
+  t.push_back(0);  // the dialog class
+  text(title);
+  if (t.size() % 2) t.push_back(0);
+  dword(WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON);
+  dword(0);
+  for (WORD v : {55, 60, 50, 14}) t.push_back(v);
+  t.push_back(IDOK);
+  t.push_back(0xFFFF);
+  t.push_back(0x0080);
+  text(L"OK");
+  t.push_back(0);
+  return t;
+}
+
+class DialogFrameTest : public ProviderWinTest {
+ protected:
+  void SetUp() override {
+    seen.clear();
+    commands.clear();
+    MakeForm();
+    ShowAndActivate();
+  }
+  void TearDown() override {
+    if (dialog && IsWindow(dialog)) DestroyWindow(dialog);
+    ProviderWinTest::TearDown();
+  }
+  // A shown, activated dialog and its frame adapter.
+  TvxDialogWnd* Open(DWORD style, DWORD exStyle = 0, const wchar_t* title = L"Foreign") {
+    const std::vector<WORD> t = Template(style | WS_VISIBLE, exStyle, title);
+    dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(t.data()),
+                                        nullptr, RecordingProc, 0);
+    EXPECT_NE(dialog, nullptr);
+    SetForegroundWindow(dialog);
+    SetActiveWindow(dialog);
+    Pump();
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+    Pump();
+    TvxProvider* p = FindProviderByHandle(dialog);
+    return p ? dynamic_cast<TvxDialogWnd*>(p->DialogAdapter) : nullptr;
+  }
+  TColor Pixel(TPoint at) const {
+    HDC dc = GetWindowDC(dialog);
+    const TColor c = static_cast<TColor>(GetPixel(dc, at.X, at.Y));
+    ReleaseDC(dialog, dc);
+    return c;
+  }
+  LPARAM ScreenAt(TPoint at) const {
+    RECT w{};
+    GetWindowRect(dialog, &w);
+    return MAKELPARAM(w.left + at.X, w.top + at.Y);
+  }
+  LRESULT HitAt(TPoint at) const { return SendMessageW(dialog, WM_NCHITTEST, 0, ScreenAt(at)); }
+  bool InRegion(TPoint at) const {
+    HRGN r = CreateRectRgn(0, 0, 0, 0);
+    const bool has = GetWindowRgn(dialog, r) != ERROR;
+    const bool in = has && PtInRegion(r, at.X, at.Y);
+    DeleteObject(r);
+    return in;
+  }
+  bool HasRegion() const {
+    HRGN r = CreateRectRgn(0, 0, 0, 0);
+    const bool has = GetWindowRgn(dialog, r) != ERROR;
+    DeleteObject(r);
+    return has;
+  }
+  LONG LiveStyle() const { return GetWindowLongW(dialog, GWL_STYLE); }
+
+  HWND dialog = nullptr;
+};
+
+// Chooses the last item (Close) of the menu on screen.
+HWND menuShown = nullptr;
+void CALLBACK ChooseLastItem(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  menuShown = FindWindowW(L"#32768", nullptr);
+  if (!menuShown) return;
+  PostMessageW(menuShown, WM_KEYDOWN, VK_UP, 0);
+  PostMessageW(menuShown, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+constexpr DWORD kBox = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+
+TEST_F(DialogFrameTest, AMessageBoxFrameIsReadBackInTheKitsColours) {
+  TvxDialogWnd* a = Open(kBox);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->FrameKind, DialogFrameModal);
+  EXPECT_EQ(LiveStyle() & WS_SYSMENU, 0);
+  EXPECT_NE(a->Style & WS_SYSMENU, 0u);
+  ASSERT_TRUE(a->Active);
+  RECT w{};
+  GetWindowRect(dialog, &w);
+  const int width = w.right - w.left;
+  EXPECT_EQ(Pixel({width / 2, 1}), brsm::kit::Shade(KitColor(MarlSectionIndex("FORMTITLE"), 11)));
+  // The close button alone, SICON, in its normal frame.
+  ASSERT_FALSE(a->CloseButton.Rect.IsEmpty());
+  EXPECT_TRUE(a->MaxButton.Rect.IsEmpty());
+  EXPECT_EQ(a->CloseButton.Rect.Width(), 12);
+  EXPECT_EQ(Pixel(Centre(a->CloseButton.Rect)), GlyphColor(kSmallClose, 0));
+  // The FORM border's magenta corners are cut out of the region.
+  EXPECT_FALSE(InRegion({0, 0}));
+  EXPECT_FALSE(InRegion({width - 1, 0}));
+  EXPECT_TRUE(InRegion({width / 2, 0}));
+  const int height = w.bottom - w.top;
+  EXPECT_FALSE(InRegion({0, height - 1}));
+  EXPECT_FALSE(InRegion({width - 1, height - 1}));
+  EXPECT_EQ(Pixel({1, height / 2}), brsm::kit::Shade(KitColor(MarlSectionIndex("FORM"), 11)));
+  // The client in the skin's background colour.
+  EXPECT_EQ(SendMessageW(dialog, WM_CTLCOLORDLG, 0, 0), SendMessageW(dialog, WM_CTLCOLORDLG, 0, 0));
+  EXPECT_FALSE(RegionBusy);
+
+  // WM_GETDLGCODE is answered by nobody.
+  const int before = Seen(WM_GETDLGCODE);
+  EXPECT_EQ(SendMessageW(dialog, WM_GETDLGCODE, 0, 0), 0);
+  EXPECT_EQ(Seen(WM_GETDLGCODE), before);
+
+  // A double click on the caption changes nothing and reaches no procedure.
+  const size_t count = seen.size();
+  SendMessageW(dialog, WM_NCLBUTTONDBLCLK, HTCAPTION, ScreenAt({width / 2, 8}));
+  EXPECT_EQ(seen.size(), count);
+  EXPECT_FALSE(IsZoomed(dialog));
+
+  // Hot, pressed, released on close: SC_CLOSE, the dialog cancels.
+  const TPoint close = Centre(a->CloseButton.Rect);
+  EXPECT_EQ(HitAt(close), HTCLOSE);
+  EXPECT_EQ(Pixel(close), GlyphColor(kSmallClose, 1));
+  SendMessageW(dialog, WM_NCLBUTTONDOWN, HTCLOSE, ScreenAt(close));
+  EXPECT_EQ(Pixel(close), GlyphColor(kSmallClose, 2));
+  EXPECT_TRUE(ButtonPressed);
+  EXPECT_TRUE(brsm::test::SaveScreenshot("dialog_close_pressed"));
+  SendMessageW(dialog, WM_NCLBUTTONUP, HTCLOSE, ScreenAt(close));
+  Pump();
+  EXPECT_FALSE(IsWindow(dialog));
+  ASSERT_FALSE(commands.empty());
+  EXPECT_EQ(LOWORD(commands.back()), IDCANCEL);
+}
+
+TEST_F(DialogFrameTest, AResizableDialogHasBigButtonsAndAGrip) {
+  TvxDialogWnd* a = Open(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->FrameKind, DialogFrameSizing);
+  EXPECT_EQ(Pixel(Centre(a->CloseButton.Rect)), GlyphColor(kBigClose, 0));
+  EXPECT_EQ(Pixel(Centre(a->MaxButton.Rect)), GlyphColor(kBigMax, 0));
+  EXPECT_EQ(Pixel(Centre(a->MinButton.Rect)), GlyphColor(kBigMin, 0));
+  RECT w{};
+  GetWindowRect(dialog, &w);
+  EXPECT_EQ(HitAt({w.right - w.left - GetSystemMetrics(SM_CXFRAME) - 2, w.bottom - w.top - GetSystemMetrics(SM_CYFRAME) - 2}),
+            HTBOTTOMRIGHT);
+
+  // Hot on minimise repaints that button alone.
+  const TPoint min = Centre(a->MinButton.Rect);
+  EXPECT_EQ(HitAt(min), HTMINBUTTON);
+  EXPECT_EQ(Pixel(min), GlyphColor(kBigMin, 1));
+  EXPECT_EQ(Pixel(Centre(a->CloseButton.Rect)), GlyphColor(kBigClose, 0));
+  // Pressed, released outside: passed on, no minimise.
+  SendMessageW(dialog, WM_NCLBUTTONDOWN, HTMINBUTTON, ScreenAt(min));
+  EXPECT_EQ(Pixel(min), GlyphColor(kBigMin, 2));
+  SendMessageW(dialog, WM_NCLBUTTONUP, HTMINBUTTON, ScreenAt({40, 40}));
+  Pump();
+  EXPECT_FALSE(IsIconic(dialog));
+  // A client release with Ctrl held is not taken for the minimise button.
+  EXPECT_EQ(HitAt({60, 8}), HTCAPTION);
+  EXPECT_FALSE(ButtonPressed);
+  SendMessageW(dialog, WM_LBUTTONUP, MK_CONTROL, MAKELPARAM(10, 10));
+  Pump();
+  EXPECT_FALSE(IsIconic(dialog));
+  // A double click on the icon area closes.
+  SendMessageW(dialog, WM_NCLBUTTONDBLCLK, HTSYSMENU, ScreenAt({8, 8}));
+  Pump();
+  EXPECT_FALSE(IsWindow(dialog));
+}
+
+TEST_F(DialogFrameTest, CaptionlessPopupsGetNoRegionAndNoCloseClassesABlendedButton) {
+  TvxDialogWnd* a = Open(WS_POPUP | WS_THICKFRAME);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->FrameKind, DialogFramePopup);
+  EXPECT_FALSE(HasRegion());
+  DestroyWindow(dialog);
+  Pump();
+
+  // Every "#32770" of the process has CS_NOCLOSE for this one.
+  HWND probe = CreateWindowExW(0, L"#32770", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  const ULONG_PTR classStyle = GetClassLongPtrW(probe, GCL_STYLE);
+  SetClassLongPtrW(probe, GCL_STYLE, classStyle | CS_NOCLOSE);
+  a = Open(kBox);
+  SetClassLongPtrW(probe, GCL_STYLE, classStyle);
+  ASSERT_NE(a, nullptr);
+  SetClassLongPtrW(probe, GCL_STYLE, classStyle | CS_NOCLOSE);
+  SendMessageW(dialog, WM_NCACTIVATE, TRUE, 0);
+  const TColor c = Pixel(Centre(a->CloseButton.Rect));
+  SetClassLongPtrW(probe, GCL_STYLE, classStyle);
+  DestroyWindow(probe);
+  EXPECT_NE(c, GlyphColor(kSmallClose, 0));
+  EXPECT_NE(c, static_cast<TColor>(0xFF00FF));
+}
+
+TEST_F(DialogFrameTest, TheWindowMenuOpensSkinnedAndItsCloseClosesTheDialog) {
+  TvxDialogWnd* a = Open(kBox);
+  ASSERT_NE(a, nullptr);
+  // The items follow the style captured at start-up: Move and Close.
+  a->SystemMenu->UpdateItems();
+  EXPECT_TRUE(a->SystemMenu->miClose->Visible());
+  EXPECT_FALSE(a->SystemMenu->miMaximize->Visible());
+  EXPECT_FALSE(a->SystemMenu->miSize->Visible());
+  menuShown = nullptr;
+  SetTimer(nullptr, 0, 150, ChooseLastItem);
+  SendMessageW(dialog, WM_NCRBUTTONDOWN, HTCAPTION, ScreenAt({60, 8}));
+  SendMessageW(dialog, WM_NCRBUTTONUP, HTCAPTION, ScreenAt({60, 8}));
+  Pump();
+  EXPECT_NE(menuShown, nullptr);
+  EXPECT_FALSE(IsWindow(dialog));
+  // The menu's own messages went to the popup list, not to the dialog.
+  EXPECT_EQ(Seen(WM_INITMENUPOPUP), 0);
+  EXPECT_EQ(Seen(WM_MEASUREITEM), 0);
+  EXPECT_GE(Seen(WM_SYSCOMMAND), 1);
+  ASSERT_FALSE(commands.empty());
+  EXPECT_EQ(LOWORD(commands.back()), IDCANCEL);
+}
+
+TEST_F(DialogFrameTest, RemovingTheSkinGivesTheDialogItsFrameBack) {
+  TvxDialogWnd* a = Open(kBox);
+  ASSERT_NE(a, nullptr);
+  ASSERT_TRUE(HasRegion());
+  manager->SetActive(false);
+  Pump();
+  EXPECT_NE(LiveStyle() & WS_SYSMENU, 0);
+  EXPECT_FALSE(HasRegion());
+}
+
+HWND boxShown = nullptr;
+void CALLBACK CloseBox(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  boxShown = FindWindowW(L"#32770", L"Boxed");
+  if (boxShown) PostMessageW(boxShown, WM_COMMAND, IDOK, 0);
+}
+
+int LiveProviders() {
+  return ProviderList ? static_cast<int>(ProviderList->size() -
+                                         std::count(ProviderList->begin(), ProviderList->end(), nullptr))
+                      : 0;
+}
+
+TEST_F(DialogFrameTest, TwentyMessageBoxesLeaveNothingBehind) {
+  auto box = [this] {
+    boxShown = nullptr;
+    SetTimer(nullptr, 0, 100, CloseBox);
+    MessageBoxW(Wnd(), L"Twenty", L"Boxed", MB_OK);
+    // The next destruction frees what the box left.
+    DestroyWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+  };
+  box();
+  ASSERT_NE(boxShown, nullptr);
+  const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const int providers = LiveProviders();
+  for (int i = 0; i < 20; ++i) box();
+  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 3);
+  EXPECT_EQ(LiveProviders(), providers);
+}
+
+// The screenshots of a skinned message box and save dialog, taken while
+// they show.
+void CALLBACK ShootBox(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND box = FindWindowW(L"#32770", L"Skinned box");
+  if (!box) return;
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  brsm::test::SaveScreenshot("message_box_skinned");
+  PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+}
+
+void CALLBACK ShootSave(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND save = FindWindowW(L"#32770", L"Skinned save");
+  if (!save) return;
+  RedrawWindow(save, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  boxShown = save;
+  brsm::test::SaveScreenshot("save_dialog_skinned");
+  PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(DialogFrameTest, SystemBoxAndSaveDialogShowTheSkinnedFrame) {
+  SetTimer(nullptr, 0, 400, ShootBox);
+  EXPECT_EQ(MessageBoxW(Wnd(), L"Skinned message", L"Skinned box", MB_OKCANCEL), IDCANCEL);
+  wchar_t file[MAX_PATH] = L"weapon";
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = Wnd();
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.lpstrTitle = L"Skinned save";
+  ofn.lpstrFilter = L"Unreal Script (*.uc)\0*.uc\0";
+  ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING;
+  boxShown = nullptr;
+  SetTimer(nullptr, 0, 1500, ShootSave);
+  EXPECT_FALSE(GetSaveFileNameW(&ofn));
+  EXPECT_NE(boxShown, nullptr);
+}
+
+}  // namespace
