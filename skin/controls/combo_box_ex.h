@@ -1,52 +1,47 @@
-// The skinned extended combo box: a combo box with its skin record (kind
-// COMBOBOX) and a bound label. Skinned, it paints its face, frame and
-// drop-down button from the record's section, COMBOBTN and COMBOBOX's arrow
-// glyph, and a list longer than DropDownCount gets the list adapter.
+// The skinned extended combo box: items with captions, images from an
+// image list and list indents, painted in the skin's look or the plain one.
 #pragma once
 
 #include <memory>
 
-#include "platform/forms/stdctrls.h"
-#include "skin/core/common_data.h"
-#include "skin/core/edit_label_win.h"
-#include "skin/core/section_painting.h"
+#include "platform/graphics/image_list.h"
+#include "skin/controls/combo_items.h"
+#include "skin/controls/common_combo_box.h"
 
-class TvxComboListWnd;
-
-class TsComboBoxEx : public TComboBox {
+class TsCustomComboBoxEx : public TsCommonComboBox {
  public:
-  explicit TsComboBoxEx(TComponent* owner);
-  ~TsComboBoxEx() override;
+  explicit TsCustomComboBoxEx(TComponent* owner);
+  ~TsCustomComboBoxEx() override;
 
-  TsCommonData* SkinData() const { return skinData_.get(); }
-  TsBoundLabel* BoundLabel() const { return boundLabel_.get(); }
-  TsDisabledKind DisabledKind() const { return disabledKind_; }
-  void SetDisabledKind(TsDisabledKind value);
-  // The drop-down list's adapter; nullptr until a long list is first shown.
-  TvxComboListWnd* ListAdapter() const { return listAdapter_; }
-  // The drop-down button in the box's coordinates (one pixel wider than
-  // the adapters' button).
-  TRect ButtonRect() const;
-
-  void WndProc(TMessage& message) override;
+  TCustomImageList* Images() const { return images_; }
+  // Registers for the list's changes and its removal; nullptr takes the
+  // images away and makes the window again.
+  void SetImages(TCustomImageList* images);
+  // Every change rebuilds the window's strings: each item's caption, with
+  // the item's index as its object.
+  TsComboItems* ItemsEx() const { return itemsEx_.get(); }
+  void SetItemsEx(TsComboItems* items) { itemsEx_->Assign(items); }
 
  protected:
-  void Loaded() override;
-  void DestroyWnd() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
+  void DrawSkinItem(TCanvas* canvas, int index, const TRect& rect, TOwnerDrawState state) override;
+  void UpdateMargins() override;
 
  private:
-  // The skin's own commands; true when handled.
-  bool SkinCommand(TMessage& message);
-  void PaintSkinned(TMessage& message);
-  void PaintFace(HDC dc);
-  void AdaptList(HWND list);
-  void DropListAdapter();
-  void MarkChanged();
+  void RebuildItems();
+  void ImagesChanged();
+  // The box has the focus look: the record's flag, the window focus or
+  // the item's odFocused, and the list is not out.
+  bool FocusLook(TOwnerDrawState state) const;
+  void DrawImage(TCanvas* canvas, const TRect& at, int index) const;
 
-  std::unique_ptr<TsCommonData> skinData_;
-  std::unique_ptr<TsBoundLabel> boundLabel_;
-  TsDisabledKind disabledKind_{dkBlended};
-  bool showButton_ = true;
-  HWND listHandle_ = nullptr;
-  TvxComboListWnd* listAdapter_ = nullptr;
+  std::unique_ptr<TChangeLink> imageLink_;
+  TCustomImageList* images_ = nullptr;
+  std::unique_ptr<TsComboItems> itemsEx_;
+};
+
+class TsComboBoxEx : public TsCustomComboBoxEx {
+ public:
+  explicit TsComboBoxEx(TComponent* owner) : TsCustomComboBoxEx(owner) {}
 };

@@ -51,6 +51,11 @@ TEST_F(GeneratorComboBoxes, BothBoxesShowMarlsLookHotAndPressedAndStillTakeText)
   ASSERT_TRUE(form->sSkinManager1->Active());
   for (TsComboBoxEx* box : {form->combobox1, form->DamageType}) {
     ASSERT_EQ(box->Style(), csDropDown);
+    // The one item waits in the list; the edit part starts empty.
+    ASSERT_EQ(box->Items()->Count(), 1);
+    EXPECT_EQ(box->Items()->Strings(0), "EWFT_Projectile");
+    EXPECT_EQ(box->Text(), "");
+    EXPECT_NE(box->EditHandle(), nullptr);
     HWND w = box->Handle();
     EXPECT_TRUE(Near(WindowPixel(w, 1, box->Height() / 2), Shade(Kit("EDIT", 10))))
         << box->Name() << std::hex << " " << WindowPixel(w, 1, box->Height() / 2);
@@ -84,6 +89,11 @@ TEST_F(GeneratorComboBoxes, BothBoxesShowMarlsLookHotAndPressedAndStillTakeText)
   for (wchar_t c : std::wstring(L"EWFT_X")) SendMessageW(info.hwndItem, WM_CHAR, c, 1);
   PumpFor(20);
   EXPECT_EQ(box->Text(), "EWFT_X");
+  // A first letter of the item completes it, the rest selected.
+  SendMessageW(info.hwndItem, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+  SendMessageW(info.hwndItem, WM_CHAR, L'E', 1);
+  EXPECT_EQ(box->Text(), "EWFT_Projectile");
+  EXPECT_EQ(box->SelLength(), 14);
 }
 
 TEST_F(GeneratorComboBoxes, WithoutMarlTheBoxesKeepThePlatformsLook) {

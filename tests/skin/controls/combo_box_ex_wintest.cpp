@@ -1,7 +1,9 @@
 // The skinned extended combo box on a test form with the kit's Marl: face,
-// frame, button and arrow pixels in their three looks, the edit part on the
-// section's HOTCOLOR, the list adapter only beyond DropDownCount, and a
-// window made again with its items, index and a new list adapter.
+// frame, button and arrow pixels in their three looks, hot over the edit
+// part too, the edit part on the section's HOTCOLOR, the list adapter only
+// beyond DropDownCount, a window made again with its items, index and a
+// new list adapter, the keyboard search, the read-only mode, and items
+// with images and indents (an image list freed first).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,6 +11,7 @@
 #include <memory>
 
 #include "platform/forms/forms.h"
+#include "platform/graphics/image_list.h"
 #include "skin/controls/combo_box_ex.h"
 #include "skin/core/manager_platform.h"
 #include "skin/core/skin_manager.h"
@@ -25,6 +28,13 @@ namespace {
 TColor Kit(const char* section, int index) { return MarlColor(section, index); }
 bool Near(TColor a, TColor b) { return NearColor(a, b); }
 TColor ScreenAt(HWND w, int x, int y) { return WindowPixel(w, x, y); }
+
+TColor ClientPixel(HWND w, int x, int y) {
+  HDC dc = GetDC(w);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(w, dc);
+  return static_cast<TColor>(c);
+}
 
 HWND ListOf(HWND combo) {
   COMBOBOXINFO info{};
@@ -134,11 +144,114 @@ TEST_F(ComboBoxExWinTest, AWindowMadeAgainKeepsItemsAndIndexAndSkinsItsNewList) 
   box->SetStyle(csDropDownList);  // makes the window again
   ASSERT_NE(box->Handle(), old);
   EXPECT_EQ(box->ListAdapter(), nullptr);
+  EXPECT_EQ(box->EditHandle(), nullptr);  // a list-only window has no edit to hook
   EXPECT_EQ(box->Items()->Count(), 20);
   EXPECT_EQ(box->ItemIndex(), 7);
   ASSERT_TRUE(DropAndClose());
   EXPECT_TRUE(box->ListAdapter()->Hooked());
   EXPECT_EQ(box->ListAdapter()->WindowHandle, ListOf(box->Handle()));
+}
+
+TEST_F(ComboBoxExWinTest, ThePointerOverTheEditPartMakesTheBoxHot) {
+  HWND edit = box->EditHandle();
+  ASSERT_NE(edit, nullptr);
+  RECT r{};
+  GetWindowRect(edit, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  SendMessageW(edit, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+  Pump(20);
+  ExpectButton(1);
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  SendMessageW(edit, WM_MOUSELEAVE, 0, 0);
+  Pump(20);
+  ExpectButton(0);
+}
+
+TEST_F(ComboBoxExWinTest, TypedKeysCompleteTheEditOrSearchTheListWithinThePause) {
+  for (const char* s : {"apple", "banana", "berry"}) box->Items()->Add(s);
+  HWND edit = box->EditHandle();
+  ASSERT_NE(edit, nullptr);
+  SendMessageW(edit, WM_CHAR, 'b', 1);
+  EXPECT_EQ(box->ItemIndex(), 1);
+  EXPECT_EQ(box->Text(), "banana");
+  EXPECT_EQ(box->SelStart(), 1);
+  EXPECT_EQ(box->SelLength(), 5);
+  SendMessageW(edit, WM_CHAR, 'e', 1);  // replaces the completed part
+  EXPECT_EQ(box->Text(), "berry");
+  EXPECT_EQ(box->SelStart(), 2);
+  SendMessageW(edit, WM_CHAR, 'x', 1);  // no item: typed as it stands
+  EXPECT_EQ(box->Text(), "bex");
+  box->SetStyle(csDropDownList);
+  HWND w = box->Handle();
+  SendMessageW(w, WM_CHAR, 'b', 1);
+  SendMessageW(w, WM_CHAR, 'e', 1);
+  EXPECT_EQ(box->ItemIndex(), 2);
+  Sleep(600);  // a pause starts a new search
+  SendMessageW(w, WM_CHAR, 'a', 1);
+  EXPECT_EQ(box->ItemIndex(), 0);
+}
+
+TEST_F(ComboBoxExWinTest, AReadOnlyBoxOnlyTakesTheFocus) {
+  Fill(5);
+  box->SetStyle(csDropDownList);
+  box->SetItemIndex(1);
+  box->SetReadOnly(true);
+  HWND w = box->Handle();
+  const TRect b = box->ButtonRect();
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(b.Left + 3, 8));
+  SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(b.Left + 3, 8));
+  Pump(30);
+  EXPECT_FALSE(box->DroppedDown());
+  EXPECT_EQ(GetFocus(), w);
+  SendMessageW(w, WM_KEYDOWN, VK_DOWN, 1);
+  EXPECT_EQ(box->ItemIndex(), 1);
+  box->SetReadOnly(false);
+  SendMessageW(w, WM_KEYDOWN, VK_DOWN, 1);
+  EXPECT_EQ(box->ItemIndex(), 2);
+}
+
+TEST_F(ComboBoxExWinTest, ItemsWithImagesIndentsAndAnImageListFreedFirst) {
+  auto* ex = new TsComboBoxEx(form.get());
+  auto* images = new TImageList(form.get());
+  TBitmap red;
+  red.SetSize(16, 16);
+  red.Canvas()->Brush()->SetColor(clRed);
+  red.Canvas()->FillRect(TRect{0, 0, 16, 16});
+  ASSERT_EQ(images->AddMasked(&red, clFuchsia), 0);
+  // The items come before the window.
+  ex->ItemsEx()->AddItem("Flat", 0);
+  ex->ItemsEx()->AddItem("Deep", 0, -1, -1, 2);
+  ex->SetImages(images);
+  ex->SkinData()->SetSkinSection("COMBOBOX");
+  ex->SetParent(form.get());
+  ex->SetBounds(160, 20, 150, 22);
+  ex->Items()->Add("Typed");  // not one of ItemsEx
+  ASSERT_EQ(ex->Items()->Count(), 3);
+  EXPECT_EQ(ex->Items()->Strings(1), "Deep");
+  ex->SetItemIndex(1);
+  ex->Invalidate();
+  Pump(30);
+  HWND w = ex->Handle();
+  // The face shows the item's image unmoved by its indent.
+  EXPECT_EQ(WindowPixel(w, 3 + 8, 11), static_cast<TColor>(clRed));
+  ex->SetDroppedDown(true);
+  Pump(40);
+  HWND list = ListOf(w);
+  const int row = ex->ItemHeight();
+  SaveScreenshot("combo_box_ex_images");
+  EXPECT_EQ(ClientPixel(list, 3 + 8, row / 2), static_cast<TColor>(clRed));
+  EXPECT_NE(ClientPixel(list, 3 + 8, row + row / 2), static_cast<TColor>(clRed));
+  EXPECT_EQ(ClientPixel(list, 3 + 32 + 8, row + row / 2), static_cast<TColor>(clRed));
+  // The window's own string: no image, the section's colour.
+  EXPECT_NE(ClientPixel(list, 3 + 8, 2 * row + row / 2), static_cast<TColor>(clRed));
+  EXPECT_TRUE(Near(ClientPixel(list, 3 + 8, 2 * row + row / 2), ex->SkinData()->Section()->Color));
+  ex->SetDroppedDown(false);
+  Pump(20);
+  delete images;
+  EXPECT_EQ(ex->Images(), nullptr);
+  ex->Invalidate();
+  Pump(30);
+  EXPECT_NE(WindowPixel(w, 3 + 8, 11), static_cast<TColor>(clRed));
 }
 
 TEST_F(ComboBoxExWinTest, WithoutTheSkinTheBoxKeepsThePlatformsLook) {

@@ -9,6 +9,7 @@
 #include "skin/controls/label.h"
 #include "skin/controls/skin_controls_start_win.h"
 #include "skin/core/control_utils_win.h"
+#include "skin/windows/combo_box_wnd_win.h"
 #include "skin/windows/ctrl_adapter.h"
 #include "skin/windows/ctrl_adapter_rules.h"
 #include "skin/windows/main_wnd_win.h"
@@ -21,6 +22,12 @@ namespace {
 class TGridLikeEdit : public TEdit {
  public:
   explicit TGridLikeEdit(TComponent* owner) : TEdit(owner) {}
+};
+
+// A class the combo-edit list can name.
+class TComboLikeEdit : public TEdit {
+ public:
+  explicit TComboLikeEdit(TComponent* owner) : TEdit(owner) {}
 };
 
 class CtrlAdapterTest : public providertest::ProviderWinTest {
@@ -196,6 +203,19 @@ TEST_F(CtrlAdapterTest, SkinRemovalGivesLabelsAndProceduresBack) {
   ASSERT_NE(provider->Adapter, nullptr);
   EXPECT_EQ(provider->Adapter->Count(), 3);
   EXPECT_EQ(label->Font()->Color(), manager->GlobalTextColor());
+}
+
+TEST_F(CtrlAdapterTest, AComboEditListedGetsItsAdapterMadeOnTheControl) {
+  MakeForm();
+  manager->ThirdPartyStrings()[tpWWEdits]->Add("TComboLikeEdit");
+  auto* combo = Place<TComboLikeEdit>(10);
+  provider = new TsSkinProvider(form.get());
+  ShowAndActivate();
+  ASSERT_EQ(AdapterClass(combo), "TvxWWComboBoxWnd");
+  auto* adapter = static_cast<TvxWWComboBoxWnd*>(AdapterOfWindow(combo->Handle()));
+  EXPECT_EQ(adapter->HookedControl(), combo);  // hooked at the control's WindowProc
+  EXPECT_TRUE(adapter->HasButton);
+  EXPECT_TRUE(Skinned(combo));
 }
 
 TEST_F(CtrlAdapterTest, AClassWithoutAdapterKeepsThePlatformsLook) {
