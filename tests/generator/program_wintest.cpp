@@ -115,7 +115,9 @@ TEST_F(GeneratorProgram, GeneratesShowsAndSavesTheScript) {
   // A name without extension gets ".uc"; the file holds the memo's lines in
   // 1251, each ended by CR LF.
   SaveAs(result, folder_.File(L"weapon"));
+  // The file appears before the program has written it: wait for its bytes.
   ASSERT_TRUE(WaitUntil([&] { return FileThere(folder_.File(L"weapon.uc")); }));
+  WaitUntil([&] { return FileBytes(folder_.File(L"weapon.uc")) == expected; });
   EXPECT_EQ(FileBytes(folder_.File(L"weapon.uc")), expected);
 
   // What the user changed in the memo is what is saved; a name that ends in
