@@ -1,14 +1,4 @@
-# 32-bit Windows cross build with mingw-w64 (posix threading model).
-set(CMAKE_SYSTEM_NAME Windows)
+# 32-bit Windows cross build with mingw-w64: the programs we ship.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(BRSM_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${BRSM_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${BRSM_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${BRSM_MINGW_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${BRSM_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Tests run under Wine; the wrapper supplies the private prefix and display.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)

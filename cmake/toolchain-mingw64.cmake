@@ -1,14 +1,5 @@
-# 64-bit Windows cross build for the test run on machines that cannot execute 32-bit code with mingw-w64 (posix threading model).
-set(CMAKE_SYSTEM_NAME Windows)
+# 64-bit Windows cross build of the same sources, for the test run on
+# machines that cannot execute 32-bit code.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(BRSM_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${BRSM_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${BRSM_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${BRSM_MINGW_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${BRSM_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Tests run under Wine; the wrapper supplies the private prefix and display.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)

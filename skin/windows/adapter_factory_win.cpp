@@ -25,8 +25,8 @@ TvxMainWnd* ConstructWWComboBox(const TvxAdapterArgs& args) {
   return TvxWWComboBoxWnd::CreateOn(control, args);
 }
 
-// In the order of TvxAdapterKind.
-const std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
+// In the order of TvxAdapterKind. Written only by TEmptyAdapterEntry.
+std::array<TvxAdapterConstructor, AdapterKindCount> kConstructors = {
     /* EditWnd */ &ConstructAdapter<TvxEditWnd>,
 
     /* BtnWnd */ &ConstructAdapter<TvxBtnWnd>,
@@ -88,4 +88,15 @@ TvxAdapterConstructor AdapterConstructor(TvxAdapterKind kind) {
 TvxMainWnd* CreateAdapter(TvxAdapterKind kind, const TvxAdapterArgs& args) {
   const TvxAdapterConstructor make = AdapterConstructor(kind);
   return make ? make(args) : nullptr;
+}
+
+TEmptyAdapterEntry::TEmptyAdapterEntry(TvxAdapterKind kind)
+    : kind_(kind), saved_(AdapterConstructor(kind)) {
+  const int i = static_cast<int>(kind);
+  if (i >= 0 && i < AdapterKindCount) kConstructors[i] = nullptr;
+}
+
+TEmptyAdapterEntry::~TEmptyAdapterEntry() {
+  const int i = static_cast<int>(kind_);
+  if (i >= 0 && i < AdapterKindCount) kConstructors[i] = saved_;
 }

@@ -65,6 +65,11 @@ void TvxAdapterItem::Attach(TControl* control) {
   args.Manager = SkinData->SkinManager();
   args.SkinData = SkinData.get();
   Adapter = CreateAdapter(choice.Kind, args);
+  // A control already on screen (the walk of a provider made when its form
+  // was first activated) was drawn in the platform's look: the adapter
+  // draws it now, face and frame.
+  if (Adapter && IsWindowVisible(args.Handle))
+    RedrawWindow(args.Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 // -- TvxCtrlAdapter ----------------------------------------------------------------------------

@@ -2,7 +2,8 @@
 // back from the screen: frame, title bar and its buttons, the three bit-map
 // buttons ("Выход" with its glyph), the logos over the form's background and
 // "О программе" in SPEEDBUTTON's look, fading to hot and pressed, and the
-// about box it opens skinned too. Without Marl the platform's look.
+// about box it opens skinned too. Without Marl, or with a damaged one, the
+// platform's look, the about box's too.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 
 #include "generator/program_driver.h"
 #include "platform/rtl/text1251.h"
+#include "skin/core/skin_commands.h"
 #include "support/screen_capture.h"
 #include "support/screenshot.h"
 #include "support/windows_folder_skin.h"
@@ -37,13 +39,6 @@ constexpr RECT kLogos[] = {{2, 67, 130, 195}, {208, 67, 336, 195}};
 constexpr TColor kGlyphRed = RGBColor(0xF0, 0, 0);
 constexpr int kSpeedHeight = 22;
 
-bool HasRegion(HWND wnd) {
-  HRGN r = CreateRectRgn(0, 0, 0, 0);
-  const bool has = GetWindowRgn(wnd, r) != ERROR;
-  DeleteObject(r);
-  return has;
-}
-
 HWND FocusOf(HWND wnd) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -58,6 +53,12 @@ class MenuProgramSkin : public ::testing::Test {
     ASSERT_TRUE(PutMarlInWindowsFolder(kind));
     menu_ = std::make_unique<ChildProgram>(WinePath(BRSM_BIN_DIR) + L"\\BRSM-Menu.exe", folder_.Path());
     ASSERT_TRUE(menu_->Started());
+    if (kind == MarlKind::Damaged) {
+      // The manager says once that the skin cannot be read.
+      HWND warning = menu_->WaitForWindow(L"#32770");
+      ASSERT_NE(warning, nullptr) << "no word of the damaged skin";
+      PostMessageW(warning, WM_COMMAND, IDOK, 0);
+    }
     main_ = menu_->WaitForWindow(L"TForm1");
     ASSERT_NE(main_, nullptr);
     SetWindowPos(main_, nullptr, 200, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -109,7 +110,7 @@ TEST_F(MenuProgramSkin, EveryControlInMarlsLookAndTheAboutBoxToo) {
   // Frame and title bar: FORM's border (its second frame when active), the
   // caption in FORMTITLE's font colour, and close, maximise and minimise
   // from the BICON glyphs.
-  EXPECT_TRUE(HasRegion(main_));
+  EXPECT_TRUE(WindowHasRegion(main_));
   const bool active = GetForegroundWindow() == main_;
   EXPECT_EQ(screen.At(w.left + 1, (w.top + w.bottom) / 2), Edge("FORM", active ? 1 : 0));
   const RECT client = ClientOnScreen(main_);
@@ -124,7 +125,7 @@ TEST_F(MenuProgramSkin, EveryControlInMarlsLookAndTheAboutBoxToo) {
   const std::vector<HWND> buttons = BitButtons();
   EXPECT_EQ(buttons.size(), 3u);
   for (HWND b : buttons) {
-    EXPECT_TRUE(HasRegion(b)) << brsm::FromUtf16(TextOf(b));
+    EXPECT_TRUE(WindowHasRegion(b)) << brsm::FromUtf16(TextOf(b));
     RECT r{};
     GetWindowRect(b, &r);
     EXPECT_EQ(screen.At((r.left + r.right) / 2, r.top + 2), Edge("BUTTON", b == focused ? 1 : 0))
@@ -166,7 +167,7 @@ TEST_F(MenuProgramSkin, EveryControlInMarlsLookAndTheAboutBoxToo) {
   ParkCursorAway();
   Settle(about);
   EXPECT_EQ(TextOf(about), L"О программе");
-  EXPECT_TRUE(HasRegion(about));
+  EXPECT_TRUE(WindowHasRegion(about));
   RECT aw{};
   GetWindowRect(about, &aw);
   const ScreenCapture box(aw);
@@ -185,14 +186,25 @@ TEST_F(MenuProgramSkin, EveryControlInMarlsLookAndTheAboutBoxToo) {
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
 }
 
-TEST_F(MenuProgramSkin, WithoutMarlThePlatformsLook) {
-  Start(MarlKind::None);
-  EXPECT_FALSE(HasRegion(main_));
-  EXPECT_NE(GetWindowLongW(main_, GWL_STYLE) & WS_SYSMENU, 0);
-  const ScreenCapture screen(ClientOnScreen(main_));
+class MenuProgramWithoutSkin : public MenuProgramSkin, public ::testing::WithParamInterface<MarlKind> {};
+
+// No Marl, or a damaged one: the platform's look, the about box's too.
+TEST_P(MenuProgramWithoutSkin, ThePlatformsLook) {
+  Start(GetParam());
   const TColor face = static_cast<TColor>(GetSysColor(COLOR_BTNFACE));
+  const TColor fontColor = Colour("GLOBALINFO", 2);
+  auto expectPlain = [&](HWND wnd) {
+    EXPECT_FALSE(WindowHasRegion(wnd));
+    EXPECT_NE(GetWindowLongW(wnd, GWL_STYLE) & WS_SYSMENU, 0);
+    EXPECT_EQ(SendMessageW(wnd, CommandMessage, SkinCmdWParam(SkinCmdQuerySkinned), 0), 0) << "a provider";
+    const RECT client = ClientOnScreen(wnd);
+    const ScreenCapture screen(client);
+    EXPECT_EQ(screen.Count(client, fontColor), 0);
+  };
+  expectPlain(main_);
+  const ScreenCapture screen(ClientOnScreen(main_));
   for (HWND b : BitButtons()) {
-    EXPECT_FALSE(HasRegion(b));
+    EXPECT_FALSE(WindowHasRegion(b));
     RECT r{};
     GetWindowRect(b, &r);
     EXPECT_EQ(screen.At(r.left + 5, r.top + 5), face);
@@ -201,6 +213,23 @@ TEST_F(MenuProgramSkin, WithoutMarlThePlatformsLook) {
   EXPECT_EQ(screen.At(c.x, c.y), face);
   const POINT between = ScreenPoint({168, 120});
   EXPECT_EQ(screen.At(between.x, between.y), face);
+  SaveScreenshot(std::string("menu_plain_") + MarlKindName(GetParam()));
+
+  const POINT at{speed_.left + 8, speed_.top + kSpeedHeight / 2};
+  PostMessageW(main_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageW(main_, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  HWND about = menu_->WaitForWindow(L"TForm2", 5000);
+  ASSERT_NE(about, nullptr);
+  Settle(about);
+  expectPlain(about);
+  const RECT aboutBody = OnScreen(about, {100, 100, 101, 101});
+  EXPECT_EQ(ScreenCapture(aboutBody).At(aboutBody.left, aboutBody.top), face);
+  SaveScreenshot(std::string("menu_about_plain_") + MarlKindName(GetParam()));
+  PostMessageW(about, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
 }
+
+INSTANTIATE_TEST_SUITE_P(Kinds, MenuProgramWithoutSkin, ::testing::Values(MarlKind::None, MarlKind::Damaged),
+                         [](const auto& info) { return MarlKindName(info.param); });
 
 }  // namespace

@@ -9,19 +9,13 @@
 #include "platform/forms/stdctrls.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/windows/skin_provider.h"
+#include "tests/support/screen_capture.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/windows_folder_skin.h"
 #include "tools/skinkit/kit_pictures.h"
 #include "tools/skinkit/marl_skin.h"
 
 namespace brsm::test {
-
-inline bool WindowHasRegion(HWND wnd) {
-  HRGN r = CreateRectRgn(0, 0, 0, 0);
-  const bool has = GetWindowRgn(wnd, r) != ERROR;
-  DeleteObject(r);
-  return has;
-}
 
 // The platform's labels, edits, check boxes and buttons on a form.
 struct TPlainControls {

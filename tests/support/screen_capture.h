@@ -66,6 +66,14 @@ inline RECT ClientOnScreen(HWND wnd) {
   return r;
 }
 
+// The window has a region of its own (a skinned frame's shape).
+inline bool WindowHasRegion(HWND wnd) {
+  HRGN r = CreateRectRgn(0, 0, 0, 0);
+  const bool has = GetWindowRgn(wnd, r) != ERROR;
+  DeleteObject(r);
+  return has;
+}
+
 // A rectangle of the window's client area in screen coordinates.
 inline RECT OnScreen(HWND wnd, RECT client) {
   MapWindowPoints(wnd, nullptr, reinterpret_cast<POINT*>(&client), 2);

@@ -9,6 +9,7 @@
 #include "skin/controls/label.h"
 #include "skin/controls/skin_controls_start_win.h"
 #include "skin/core/control_utils_win.h"
+#include "skin/windows/adapter_factory_win.h"
 #include "skin/windows/combo_box_wnd_win.h"
 #include "skin/windows/ctrl_adapter.h"
 #include "skin/windows/ctrl_adapter_rules.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-// A class the extended-grid list can name: its adapter does not exist.
+// A class the extended-grid list can name.
 class TGridLikeEdit : public TEdit {
  public:
   explicit TGridLikeEdit(TComponent* owner) : TEdit(owner) {}
@@ -219,6 +220,7 @@ TEST_F(CtrlAdapterTest, AComboEditListedGetsItsAdapterMadeOnTheControl) {
 }
 
 TEST_F(CtrlAdapterTest, AClassWithoutAdapterKeepsThePlatformsLook) {
+  const TEmptyAdapterEntry noGridAdapter(TvxAdapterKind::GridEhWnd);
   MakeForm();
   manager->ThirdPartyStrings()[tpGridEh]->Add("TGridLikeEdit");
   auto* grid = Place<TGridLikeEdit>(10);

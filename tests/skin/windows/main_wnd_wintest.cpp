@@ -293,5 +293,11 @@ TEST_F(AdapterRootWinTest, FactoryTableHasAnEntryPerKindAndEmptyOnesMakeNothing)
     EXPECT_EQ(made != nullptr, AdapterConstructor(k) != nullptr) << AdapterKindClassName(k);
     if (made) made->Free();
   }
+  {
+    const TEmptyAdapterEntry none(TvxAdapterKind::EditWnd);
+    EXPECT_EQ(AdapterConstructor(TvxAdapterKind::EditWnd), nullptr);
+    EXPECT_EQ(CreateAdapter(TvxAdapterKind::EditWnd, args), nullptr);
+  }
+  EXPECT_NE(AdapterConstructor(TvxAdapterKind::EditWnd), nullptr);  // given back
   EXPECT_EQ(ProcOf(foreign), &ForeignProc);
 }
