@@ -96,6 +96,27 @@ void TvxDialogWnd::StartFrame() {
   RegionStale = true;
 }
 
+void TvxDialogWnd::TakeStyleChange(int which) {
+  // Before start-up the styles are not captured yet; the change that
+  // start-up itself makes (WS_SYSMENU out) changes nothing here.
+  if (FrameKind == DialogFrameInitial) return;
+  if (which == GWL_EXSTYLE) {
+    ExStyle = static_cast<uint32_t>(GetWindowLongPtrW(WindowHandle, GWL_EXSTYLE));
+  } else if (which == GWL_STYLE) {
+    // The window keeps WS_SYSMENU out; the captured style keeps it in.
+    Style = static_cast<uint32_t>(GetWindowLongPtrW(WindowHandle, GWL_STYLE)) | (Style & WS_SYSMENU);
+    const int kind = DialogFrameKind(Style);
+    if (kind != FrameKind) {
+      FrameKind = kind;
+      UpdateButtonMasks();
+    }
+  } else {
+    return;
+  }
+  if (SkinData) SkinData->BackgroundStale = true;
+  RegionStale = true;
+}
+
 TvxDialogState TvxDialogWnd::State() const {
   TvxDialogState s;
   s.Style = Style;
@@ -769,6 +790,7 @@ void TvxDialogWnd::WndProc(TMessage& m) {
   }
   if (!inherited) return;
   TvxScrollWnd::WndProc(m);
+  if (m.Msg == WM_STYLECHANGED && Hooked()) TakeStyleChange(static_cast<int>(m.WParam));
   if (m.Msg == WM_SYSCOMMAND && ((m.WParam & 0xFFF0) == SC_MAXIMIZE || (m.WParam & 0xFFF0) == SC_RESTORE) &&
       Hooked()) {
     if (State().HasMaxBox()) HotButton = CaptionMaximize;

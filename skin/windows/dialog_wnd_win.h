@@ -39,6 +39,10 @@ class TvxDialogWnd : public TvxScrollWnd, public TvxSystemMenuHost {
   // Takes up the frame once the children are adapted: the styles captured,
   // the frame kind, icon and caption font, WS_SYSMENU taken from the window.
   void StartFrame();
+  // A window that changes its style after start-up (the system's file
+  // dialog turns resizable after it was first activated) has it captured
+  // again: frame kind, caption buttons and region follow.
+  void TakeStyleChange(int which);
 
   // -- Fields ----------------------------------------------------------------------
   int HotButton = 0;

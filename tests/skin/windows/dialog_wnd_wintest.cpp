@@ -2,11 +2,12 @@
 // back in the kit's colours, the caption buttons and window menu driven by
 // messages, and what the adapters leave behind.
 #include <windows.h>
-#include <commdlg.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "skin/core/paint_seam.h"
 #include "skin/core/skin_hook_win.h"
 #include "skin/windows/dialog_wnd_win.h"
 #include "skin/windows/hook_provider_win.h"
@@ -42,8 +43,9 @@ INT_PTR CALLBACK RecordingProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
 
 int Seen(UINT msg) { return static_cast<int>(std::count(seen.begin(), seen.end(), msg)); }
 
-// An in-memory template: the dialog and one OK button.
-std::vector<WORD> Template(DWORD style, DWORD exStyle, const wchar_t* title) {
+// An in-memory template: the dialog, one OK button and, when named, a
+// control of another class.
+std::vector<WORD> Template(DWORD style, DWORD exStyle, const wchar_t* title, const wchar_t* other = nullptr) {
   std::vector<WORD> t;
   auto dword = [&](DWORD v) {
     t.push_back(LOWORD(v));
@@ -55,7 +57,7 @@ std::vector<WORD> Template(DWORD style, DWORD exStyle, const wchar_t* title) {
   };
   dword(style);
   dword(exStyle);
-  t.push_back(1);
+  t.push_back(other ? 2 : 1);
   for (WORD v : {20, 20, 160, 90}) t.push_back(v);
   t.push_back(0);  // no menu
   t.push_back(0);  // the dialog class
@@ -69,6 +71,15 @@ std::vector<WORD> Template(DWORD style, DWORD exStyle, const wchar_t* title) {
   t.push_back(0x0080);
   text(L"OK");
   t.push_back(0);
+  if (other) {
+    if (t.size() % 2) t.push_back(0);
+    dword(WS_CHILD | WS_VISIBLE);
+    dword(0);
+    for (WORD v : {5, 5, 60, 14, 100}) t.push_back(v);
+    text(other);
+    text(L"");
+    t.push_back(0);
+  }
   return t;
 }
 
@@ -136,6 +147,16 @@ void CALLBACK ChooseLastItem(HWND, UINT, UINT_PTR id, DWORD) {
   if (!menuShown) return;
   PostMessageW(menuShown, WM_KEYDOWN, VK_UP, 0);
   PostMessageW(menuShown, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+// Notes where the menu on screen stands, then closes it.
+RECT menuAt{};
+void CALLBACK NoteMenuAndEscape(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  menuShown = FindWindowW(L"#32768", nullptr);
+  if (!menuShown) return;
+  GetWindowRect(menuShown, &menuAt);
+  PostMessageW(menuShown, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
 constexpr DWORD kBox = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -261,6 +282,18 @@ TEST_F(DialogFrameTest, TheWindowMenuOpensSkinnedAndItsCloseClosesTheDialog) {
   EXPECT_TRUE(a->SystemMenu->miClose->Visible());
   EXPECT_FALSE(a->SystemMenu->miMaximize->Visible());
   EXPECT_FALSE(a->SystemMenu->miSize->Visible());
+  // A left press on the icon opens it below the icon.
+  menuShown = nullptr;
+  SetTimer(nullptr, 0, 150, NoteMenuAndEscape);
+  SendMessageW(dialog, WM_NCLBUTTONDOWN, HTSYSMENU, ScreenAt({4, 8}));
+  Pump();
+  ASSERT_NE(menuShown, nullptr);
+  RECT w{};
+  GetWindowRect(dialog, &w);
+  EXPECT_EQ(menuAt.left, w.left + GetSystemMetrics(SM_CXDLGFRAME));
+  EXPECT_EQ(menuAt.top, w.top + GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYSMICON));
+  ASSERT_TRUE(IsWindow(dialog));
+  // A right click on the caption opens it at the release point; Close closes.
   menuShown = nullptr;
   SetTimer(nullptr, 0, 150, ChooseLastItem);
   SendMessageW(dialog, WM_NCRBUTTONDOWN, HTCAPTION, ScreenAt({60, 8}));
@@ -316,43 +349,98 @@ TEST_F(DialogFrameTest, TwentyMessageBoxesLeaveNothingBehind) {
   EXPECT_EQ(LiveProviders(), providers);
 }
 
-// The screenshots of a skinned message box and save dialog, taken while
-// they show.
-void CALLBACK ShootBox(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  HWND box = FindWindowW(L"#32770", L"Skinned box");
-  if (!box) return;
-  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  brsm::test::SaveScreenshot("message_box_skinned");
-  PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+// A paint seam that raises from every painting operation while armed.
+class TRaisingSeam : public TPaintSeam {
+ public:
+  explicit TRaisingSeam(TPaintSeam& inner) : inner_(inner) {}
+  bool Armed = false;
+  void StretchHalftone(const TPixelBufferView& target, const TRect& dst, const TPixelBufferView& source,
+                       const TRect& src) override {
+    Raise();
+    inner_.StretchHalftone(target, dst, source, src);
+  }
+  void FillGradientTriangles(const TPixelBufferView& target, const std::vector<TGradientVertex>& vertices,
+                             const std::vector<TGradientTriangle>& triangles) override {
+    Raise();
+    inner_.FillGradientTriangles(target, vertices, triangles);
+  }
+  void FillRoundRect(const TPixelBufferView& target, const TRect& r, int corner, TColor color) override {
+    Raise();
+    inner_.FillRoundRect(target, r, corner, color);
+  }
+  TRegionHandle CreateRectRegion(const TRect& r) override { return inner_.CreateRectRegion(r); }
+  void CombineRectWithRegion(TRegionHandle region, const TRect& r, TRegionCombine mode) override {
+    inner_.CombineRectWithRegion(region, r, mode);
+  }
+  void DeleteRegion(TRegionHandle region) override { inner_.DeleteRegion(region); }
+
+ private:
+  void Raise() {
+    if (Armed) throw Exception("painting failed");
+  }
+  TPaintSeam& inner_;
+};
+
+TEST_F(DialogFrameTest, APaintThatRaisesLeavesRegionBusyDown) {
+  ASSERT_NE(Open(kBox), nullptr);
+  TRaisingSeam seam(PaintSeam());
+  SetPaintSeam(&seam);
+  std::vector<std::string> raised;
+  Application->OnException = [&](TObject*, const Exception& e) { raised.push_back(e.Message); };
+  // A new size makes cache and region stale: the next frame paint sets the
+  // region, then paints.
+  seam.Armed = true;
+  SetWindowPos(dialog, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  seam.Armed = false;
+  Application->OnException = nullptr;
+  UseWindowsPaintSeam();
+  EXPECT_FALSE(raised.empty());
+  EXPECT_FALSE(RegionBusy);
+  // The region is rebuilt again at the next size.
+  SetWindowPos(dialog, nullptr, 0, 0, 320, 220, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_TRUE(InRegion({310, 10}));
+  EXPECT_FALSE(InRegion({319, 0}));
 }
 
-void CALLBACK ShootSave(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  HWND save = FindWindowW(L"#32770", L"Skinned save");
-  if (!save) return;
-  RedrawWindow(save, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  boxShown = save;
-  brsm::test::SaveScreenshot("save_dialog_skinned");
-  PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
+TEST_F(DialogFrameTest, WhileOneIsOpenAnotherForeignWindowIsSkinnedOnlyWithAToolBar) {
+  ASSERT_NE(Open(kBox), nullptr);
+  auto second = [](bool toolBar) {
+    InitCommonControls();
+    const std::vector<WORD> t = Template(kBox | WS_VISIBLE, 0, L"Second", toolBar ? TOOLBARCLASSNAMEW : nullptr);
+    HWND d = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(t.data()),
+                                        nullptr, RecordingProc, 0);
+    SetForegroundWindow(d);
+    SetActiveWindow(d);
+    Pump();
+    return d;
+  };
+  HWND plain = second(false);
+  EXPECT_EQ(GetActiveWindow(), plain);
+  EXPECT_EQ(FindProviderByHandle(plain), nullptr);
+  EXPECT_NE(GetWindowLongW(plain, GWL_STYLE) & WS_SYSMENU, 0);
+  DestroyWindow(plain);
+  HWND withBar = second(true);
+  EXPECT_TRUE(HasChildOfClass(withBar, "toolbarwindow32"));
+  EXPECT_NE(FindProviderByHandle(withBar), nullptr);
+  DestroyWindow(withBar);
+  Pump();
 }
 
-TEST_F(DialogFrameTest, SystemBoxAndSaveDialogShowTheSkinnedFrame) {
-  SetTimer(nullptr, 0, 400, ShootBox);
-  EXPECT_EQ(MessageBoxW(Wnd(), L"Skinned message", L"Skinned box", MB_OKCANCEL), IDCANCEL);
-  wchar_t file[MAX_PATH] = L"weapon";
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = Wnd();
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = MAX_PATH;
-  ofn.lpstrTitle = L"Skinned save";
-  ofn.lpstrFilter = L"Unreal Script (*.uc)\0*.uc\0";
-  ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING;
-  boxShown = nullptr;
-  SetTimer(nullptr, 0, 1500, ShootSave);
-  EXPECT_FALSE(GetSaveFileNameW(&ofn));
-  EXPECT_NE(boxShown, nullptr);
+TEST_F(DialogFrameTest, AStyleChangedAfterStartUpIsTakenUp) {
+  TvxDialogWnd* a = Open(kBox);
+  ASSERT_NE(a, nullptr);
+  ASSERT_EQ(a->FrameKind, DialogFrameModal);
+  SetWindowLongW(dialog, GWL_STYLE, LiveStyle() | WS_THICKFRAME);
+  SetWindowPos(dialog, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  Pump();
+  EXPECT_EQ(a->FrameKind, DialogFrameSizing);
+  EXPECT_NE(a->Style & WS_SYSMENU, 0u);
+  EXPECT_EQ(LiveStyle() & WS_SYSMENU, 0);
+  EXPECT_EQ(Pixel(Centre(a->CloseButton.Rect)), GlyphColor(kBigClose, 0));
 }
 
 }  // namespace
