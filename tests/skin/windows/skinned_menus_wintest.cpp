@@ -74,11 +74,31 @@ TColor Mix(TColor a, TColor b, int alpha) {
 
 class SkinnedMenusTest : public ProviderWinTest {
  protected:
-  TMenuItem* Add(TPopupMenu* menu, const std::string& caption) {
+  TMenuItem* Add(TMenuItem* parent, const std::string& caption) {
     auto* item = new TMenuItem(form.get());
     item->SetCaption(caption);
-    menu->Items()->Add(item);
+    parent->Add(item);
     return item;
+  }
+  TMenuItem* Add(TMenu* menu, const std::string& caption) { return Add(menu->Items(), caption); }
+  // The form's main menu, hooked by the provider.
+  TMainMenu* Bar(const std::vector<std::string>& captions) {
+    auto* bar = new TMainMenu(form.get());
+    for (const std::string& caption : captions) Add(bar, caption);
+    form->SetMenu(bar);
+    form->Perform(WM_NCACTIVATE, 1, 0);
+    return bar;
+  }
+  // The item's measure on a screen canvas; the font's charset it left.
+  static TFontCharset Measure(TMenuItem* item, int& width, int& height) {
+    HDC dc = GetDC(nullptr);
+    TCanvas canvas;
+    canvas.SetHandle(dc);
+    item->MeasureItem(&canvas, width, height);
+    const TFontCharset charset = canvas.Font()->Charset();
+    canvas.SetHandle(nullptr);
+    ReleaseDC(nullptr, dc);
+    return charset;
   }
   // Shows the menu over the form; `check` runs while it is open.
   void ShowWhileChecking(TPopupMenu* menu, std::function<void(HWND)> check) {
@@ -352,40 +372,23 @@ TEST_F(SkinnedMenusTest, ItemsKeepTheirOwnHandlersAndRemovalClearsOnlyThePainter
 
 TEST_F(SkinnedMenusTest, BarItemIsOneLessThanTheMenuLine) {
   Skinned();
-  auto* bar = new TMainMenu(form.get());
-  auto* file = new TMenuItem(form.get());
-  file->SetCaption("&File");
-  bar->Items()->Add(file);
-  auto* open = new TMenuItem(form.get());
-  open->SetCaption("Open");
-  file->Add(open);
-  form->SetMenu(bar);
+  TMenuItem* file = Bar({"&File"})->Items()->Items(0);
+  TMenuItem* open = Add(file, "Open");
   form->Perform(WM_NCACTIVATE, 1, 0);
   ASSERT_TRUE(file->OnMeasureItem.target<TsPainterMeasureItem>());
   EXPECT_TRUE(open->OnMeasureItem.target<TsPainterMeasureItem>());
-  HDC dc = GetDC(nullptr);
-  TCanvas canvas;
-  canvas.SetHandle(dc);
   int w = 0, h = 0;
-  file->MeasureItem(&canvas, w, h);
-  canvas.SetHandle(nullptr);
-  ReleaseDC(nullptr, dc);
+  Measure(file, w, h);
   EXPECT_EQ(h, GetSystemMetrics(SM_CYMENU) - 1);
   EXPECT_GT(w, 0);
 }
 
 TEST_F(SkinnedMenusTest, DisabledBarItemIsBlendedOverTheFormCache) {
   TsSkinProvider* p = Skinned();
-  auto* bar = new TMainMenu(form.get());
-  auto* on = new TMenuItem(form.get());
-  on->SetCaption("On");
-  bar->Items()->Add(on);
-  auto* off = new TMenuItem(form.get());
-  off->SetCaption("Off");
+  TMainMenu* bar = Bar({"On", "Off"});
+  TMenuItem* on = bar->Items()->Items(0);
+  TMenuItem* off = bar->Items()->Items(1);
   off->SetEnabled(false);
-  bar->Items()->Add(off);
-  form->SetMenu(bar);
-  form->Perform(WM_NCACTIVATE, 1, 0);
   ASSERT_TRUE(off->OnAdvancedDrawItem.target<TsPainterDrawItem>());
   TBitmap* cache = p->CacheBitmap();
   ASSERT_TRUE(cache && cache->Width() > 200 && cache->Height() > 80);
@@ -412,14 +415,8 @@ TEST_F(SkinnedMenusTest, ItemsAreMeasuredInTheOwnerFormsCharset) {
   TMenuItem* item = Add(menu, "One");
   form->Perform(WM_NCACTIVATE, 1, 0);
   ASSERT_TRUE(item->OnMeasureItem.target<TsPainterMeasureItem>());
-  HDC dc = GetDC(nullptr);
-  TCanvas canvas;
-  canvas.SetHandle(dc);
   int w = 0, h = 0;
-  item->MeasureItem(&canvas, w, h);
-  const TFontCharset measured = canvas.Font()->Charset();
-  canvas.SetHandle(nullptr);
-  ReleaseDC(nullptr, dc);
+  const TFontCharset measured = Measure(item, w, h);
   ResetPopupState();
   EXPECT_EQ(measured, GREEK_CHARSET);
   EXPECT_GT(w, 0);
