@@ -115,11 +115,23 @@ void ComputeExtraLine(TsSkinableMenus* painter, TMenuItem* first) {
   if (!popup.ExtraVisible) popup.ExtraGlyph.reset();
 }
 
-void SetMenuFont(TCanvas* canvas, bool bold) {
+// The form the item's menu belongs to: a main menu's form, else the first
+// form among the owners of its menu, else of the item itself.
+TCustomForm* OwnerFormOf(TMenuItem* item) {
+  if (auto* main = dynamic_cast<TMainMenu*>(item->GetParentMenu()); main && main->Form()) return main->Form();
+  for (TComponent* start : {static_cast<TComponent*>(item->GetParentMenu()), static_cast<TComponent*>(item)})
+    for (TComponent* c = start; c; c = c->Owner())
+      if (auto* form = dynamic_cast<TCustomForm*>(c)) return form;
+  return nullptr;
+}
+
+// The menu font, in the owner form's charset.
+void SetMenuFont(TCanvas* canvas, TMenuItem* item, bool bold) {
   if (Screen && Screen->MenuFont()) canvas->SetFont(Screen->MenuFont());
   TFontStyles style = canvas->Font()->Style();
   if (bold) style = style + TFontStyles{fsBold};
   canvas->Font()->SetStyle(style);
+  if (TCustomForm* form = OwnerFormOf(item); form && form->Font()) canvas->Font()->SetCharset(form->Font()->Charset());
 }
 
 int MeasureText(TCanvas* canvas, const std::string& text) {
@@ -136,7 +148,7 @@ void CopyPixels(HDC target, const TRect& to, HDC source, int sx, int sy) {
   BitBlt(target, to.Left, to.Top, to.Width(), to.Height(), source, sx, sy, SRCCOPY);
 }
 
-void PaintExtraLine(TsSkinableMenus* painter, const TRect& strip) {
+void PaintExtraLine(TsSkinableMenus* painter, TMenuItem* first, const TRect& strip) {
   TsSkinManager* m = ManagerOf(painter);
   const int section = m->LookupSection(popup.ExtraSection);
   if (section < 0) return;
@@ -151,17 +163,20 @@ void PaintExtraLine(TsSkinableMenus* painter, const TRect& strip) {
     textBottom = g->Height() + 20;
   }
   if (!popup.ExtraCaption.empty()) {
+    // The options' font in the owner form's charset, turned a quarter.
     const TvxMenuFont& f = m->MenuSupport()->ExtraLineFont();
-    LOGFONTW lf{};
-    lf.lfHeight = f.Height;
+    TFont options;
+    options.SetName(f.Name);
+    options.SetHeight(f.Height);
+    TFontStyles styles;
+    if (f.Style & 2) styles = styles + TFontStyles{fsItalic};
+    if (f.Style & 4) styles = styles + TFontStyles{fsUnderline};
+    if (f.Style & 8) styles = styles + TFontStyles{fsStrikeOut};
+    options.SetStyle(styles);
+    if (TCustomForm* form = OwnerFormOf(first); form && form->Font()) options.SetCharset(form->Font()->Charset());
+    LOGFONTW lf = options.LogFont();
     lf.lfEscapement = lf.lfOrientation = -2700;
     lf.lfWeight = 400;
-    lf.lfItalic = (f.Style & 2) != 0;
-    lf.lfUnderline = (f.Style & 4) != 0;
-    lf.lfStrikeOut = (f.Style & 8) != 0;
-    lf.lfCharSet = RUSSIAN_CHARSET;
-    const std::wstring face = brsm::ToUtf16(f.Name);
-    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     HFONT font = CreateFontIndirectW(&lf);
     HDC dc = bmp->Canvas()->Handle();
     HGDIOBJ old = SelectObject(dc, font);
@@ -241,7 +256,7 @@ void DrawCaptionItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas,
                TRect{0, 0, rect.Width(), rect.Height()}, 0, true);
   std::string text = item->Caption();
   text = text.size() >= 2 ? text.substr(1, text.size() - 2) : text;
-  SetMenuFont(image->Canvas(), true);
+  SetMenuFont(image->Canvas(), item, true);
   DrawSectionText(image->Canvas(), text, true, m, false, section, DT_CENTER | 0x164,
                   TRect{0, 0, rect.Width(), rect.Height()});
   GdiFlush();
@@ -296,7 +311,7 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
   }
   const TSize glyph = GlyphSizeOf(item);
   TCanvas* c = image->Canvas();
-  SetMenuFont(c, state.Contains(odDefault) || item->Default());
+  SetMenuFont(c, item, state.Contains(odDefault) || item->Default());
   std::string text = item->Caption();
   unsigned flags = AlignmentFlags(painter->Alignment()) | 0x164;
   if (!text.empty() && text[0] == '\x08') {
@@ -445,7 +460,7 @@ void MeasurePopupItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas
   }
   PopupMenuInUse = true;
   ComputeExtraLine(painter, first);
-  SetMenuFont(canvas, item->Default());
+  SetMenuFont(canvas, item, item->Default());
   const TsMenuItemType kind = MenuItemTypeOf(item->Caption());
   const std::string text = MeasuredTextOf(kind, item->Caption(), ShortCutToText(item->ShortCut()));
   const int textWidth = text.empty() ? 0 : MeasureText(canvas, text);
@@ -492,7 +507,7 @@ void DrawBarItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, TRe
     DrawGlyph(item, target, x, at.Top + (at.Height() - g.cy) / 2);
     x += g.cx + 3;
   }
-  SetMenuFont(target, false);
+  SetMenuFont(target, item, false);
   unsigned flags = AlignmentFlags(painter->Alignment()) | 0x165;
   if (state.Contains(odNoAccel)) flags |= 0x100000;
   const int lineSection = m->LookupSection("MENULINE");
@@ -510,7 +525,7 @@ void DrawBarItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, TRe
 
 void MeasureBarItem(TMenuItem* item, TCanvas* canvas, int& width, int& height) {
   height = GetSystemMetrics(SM_CYMENU) - 1;
-  SetMenuFont(canvas, false);
+  SetMenuFont(canvas, item, false);
   width = canvas->TextWidth(WithoutAmpersands(item->Caption()));
   TMenu* menu = item->GetParentMenu();
   if (menu && menu->Images() && item->ImageIndex() >= 0) width += menu->Images()->Width() + 6;
@@ -725,7 +740,7 @@ void PreparePopupBackground(TsSkinableMenus* painter, TMenuItem* firstItem, int 
   const bool icons = m->LookupSection(m->MenuSupport()->IcoLineSkin()) >= 0;
   const TsPopupStrips strips =
       PopupStripsOf(width, height, sbw, PainterExtraLineWidth(painter), icons ? popup.IconColumnWidth : 0);
-  if (HasArea(strips.ExtraLine)) PaintExtraLine(painter, strips.ExtraLine);
+  if (HasArea(strips.ExtraLine)) PaintExtraLine(painter, firstItem, strips.ExtraLine);
   if (HasArea(strips.IconColumn)) PaintIconColumn(painter, strips.IconColumn);
   painter->CornerHoles.clear();
   const int border = m->LookupImageItem(section, "MAINMENU", "BORDERSMASK");

@@ -40,9 +40,11 @@ TEST(GeneratorSystemMenu, MoveAndCloseInRussianInTheSkinsLook) {
   const LPARAM at = MAKELPARAM(w.left + 120, w.top + p->FrameHeight() + 4);
   bool opened = false, region = false;
   TColor frame = 0, face = 0;
+  int shown = 0;
   brsm::test::WhileMenuOpen([&] { SendMessageW(form->Handle(), WM_NCRBUTTONUP, HTCAPTION, at); },
                             [&](HWND m) {
                               opened = true;
+                              shown = GetMenuItemCount(menu->Handle());
                               for (int i = 0; i < 3; ++i) Application->ProcessMessages();
                               UpdateWindow(m);
                               region = brsm::test::RegionLacksTopLeftOnly(m);
@@ -64,6 +66,8 @@ TEST(GeneratorSystemMenu, MoveAndCloseInRussianInTheSkinsLook) {
   EXPECT_FALSE(menu->ItemMinimize->Visible());
   EXPECT_FALSE(menu->ItemMaximize->Visible());
   EXPECT_TRUE(menu->ItemClose->Visible());
+  EXPECT_TRUE(menu->ItemMove->Enabled() && menu->ItemClose->Enabled());
+  EXPECT_EQ(shown, 3);  // Move, the divider and Close
   EXPECT_EQ(menu->ItemMove->Caption(), "\xcf\xe5\xf0\xe5\xec\xe5\xf1\xf2\xe8\xf2\xfc");
   EXPECT_EQ(menu->ItemClose->Caption(), "\xc7\xe0\xea\xf0\xfb\xf2\xfc");
   EXPECT_TRUE(region);
@@ -75,6 +79,18 @@ TEST(GeneratorSystemMenu, MoveAndCloseInRussianInTheSkinsLook) {
   form.reset();
   brsm::test::RemoveMarlFromWindowsFolder();
   SetThreadLocale(saved);
+}
+
+TEST(GeneratorSystemMenu, WithoutMarlThePlatformsSystemMenuStays) {
+  brsm::StartSkinEngine();
+  brsm::test::RemoveMarlFromWindowsFolder();
+  auto form = std::make_unique<TForm1>(Application);
+  form->AfterConstruction();
+  new TsSkinProvider(form.get());
+  form->Show();
+  for (int i = 0; i < 5; ++i) Application->ProcessMessages();
+  EXPECT_NE(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_SYSMENU, 0);
+  EXPECT_NE(GetSystemMenu(form->Handle(), FALSE), nullptr);
 }
 
 }  // namespace

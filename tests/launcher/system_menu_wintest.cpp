@@ -66,8 +66,10 @@ TEST_F(LauncherSystemMenu, RussianCommandsInTheSkinsLook) {
   HWND seenWindow = nullptr;
   bool region = false;
   TColor frame = 0, face = 0;
+  int shown = 0;
   RightClickCaption(p, [&](HWND w) {
     seenWindow = w;
+    shown = GetMenuItemCount(menu->Handle());
     Pump();
     UpdateWindow(w);
     region = brsm::test::RegionLacksTopLeftOnly(w);
@@ -91,6 +93,9 @@ TEST_F(LauncherSystemMenu, RussianCommandsInTheSkinsLook) {
                           menu->ItemMaximize, menu->ItemClose})
     EXPECT_TRUE(item->Visible()) << item->Name();
   EXPECT_FALSE(menu->ItemRestore->Enabled());
+  for (TMenuItem* item : {menu->ItemMove, menu->ItemSize, menu->ItemMinimize, menu->ItemMaximize, menu->ItemClose})
+    EXPECT_TRUE(item->Enabled()) << item->Name();
+  EXPECT_EQ(shown, 7);  // the six commands and the divider
   EXPECT_TRUE(region);
   EXPECT_TRUE(brsm::test::NearColor(frame, brsm::kit::Shade(KitColor(MarlSectionIndex("MAINMENU"), 10))))
       << std::hex << frame;

@@ -1,6 +1,7 @@
 // The skinned menus under Wine: real popups driven by messages, their
 // frame, region and items read back against the kit's colours while the
 // menu loop runs; the popup window's adapter; the system menus.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -10,6 +11,7 @@
 #include "skin/core/skin_commands.h"
 #include "skin/core/skin_hook_win.h"
 #include "skin/windows/main_wnd_win.h"
+#include "skin/windows/mnu_wnd_win.h"
 #include "skin/windows/skinable_menus_win.h"
 #include "skin/windows/system_menu.h"
 #include "tests/skin/windows/provider_test_support.h"
@@ -40,13 +42,63 @@ using brsm::test::NearColor;
 using brsm::test::WhileMenuOpen;
 using brsm::test::WindowPixel;
 
+// The painter's commands 8 and 14 to popup windows and their answers, as
+// a thread hook sees them return.
+std::vector<std::pair<int, LRESULT>> popupCommands;
+LRESULT CALLBACK RecordPopupCommands(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  wchar_t name[16] = {};
+  if (code == HC_ACTION && sent->message == CommandMessage && GetClassNameW(sent->hwnd, name, 16) &&
+      lstrcmpW(name, L"#32768") == 0) {
+    const int cmd = SkinCmdOf(sent->wParam);
+    if (cmd == SkinCmdSetUpdating || cmd == SkinCmdMenuNotify) popupCommands.emplace_back(cmd, sent->lResult);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TvxMainWnd* PopupAdapterOf(HWND window) {
+  for (TObject* a : PopupMenuWndList())
+    if (static_cast<TvxMainWnd*>(a)->WindowHandle == window) return static_cast<TvxMainWnd*>(a);
+  return nullptr;
+}
+
+// Per channel (a * alpha + b * (255 - alpha) + 127) / 256.
+TColor Mix(TColor a, TColor b, int alpha) {
+  TColor mixed = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int ca = (a >> shift) & 0xFF, cb = (b >> shift) & 0xFF;
+    mixed |= static_cast<TColor>((ca * alpha + cb * (255 - alpha) + 127) >> 8) << shift;
+  }
+  return mixed;
+}
+
 class SkinnedMenusTest : public ProviderWinTest {
  protected:
-  TMenuItem* Add(TPopupMenu* menu, const std::string& caption) {
+  TMenuItem* Add(TMenuItem* parent, const std::string& caption) {
     auto* item = new TMenuItem(form.get());
     item->SetCaption(caption);
-    menu->Items()->Add(item);
+    parent->Add(item);
     return item;
+  }
+  TMenuItem* Add(TMenu* menu, const std::string& caption) { return Add(menu->Items(), caption); }
+  // The form's main menu, hooked by the provider.
+  TMainMenu* Bar(const std::vector<std::string>& captions) {
+    auto* bar = new TMainMenu(form.get());
+    for (const std::string& caption : captions) Add(bar, caption);
+    form->SetMenu(bar);
+    form->Perform(WM_NCACTIVATE, 1, 0);
+    return bar;
+  }
+  // The item's measure on a screen canvas; the font's charset it left.
+  static TFontCharset Measure(TMenuItem* item, int& width, int& height) {
+    HDC dc = GetDC(nullptr);
+    TCanvas canvas;
+    canvas.SetHandle(dc);
+    item->MeasureItem(&canvas, width, height);
+    const TFontCharset charset = canvas.Font()->Charset();
+    canvas.SetHandle(nullptr);
+    ReleaseDC(nullptr, dc);
+    return charset;
   }
   // Shows the menu over the form; `check` runs while it is open.
   void ShowWhileChecking(TPopupMenu* menu, std::function<void(HWND)> check) {
@@ -119,6 +171,85 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
   EXPECT_FALSE(IsWindow(seen.Window) && IsWindowVisible(seen.Window));
   EXPECT_TRUE(PopupMenuWndList().empty());
   EXPECT_FALSE(PopupMenuInUse);
+}
+
+TEST_F(SkinnedMenusTest, PopupIsShapedOnceAndReshapedByTheApplicationMessages) {
+  Skinned();
+  auto* menu = new TPopupMenu(form.get());
+  Add(menu, "One");
+  TMenuItem* two = Add(menu, "Two");
+  form->Perform(WM_NCACTIVATE, 1, 0);
+  popupCommands.clear();
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, RecordPopupCommands, nullptr, GetCurrentThreadId());
+  ASSERT_TRUE(hook);
+  std::vector<std::pair<int, LRESULT>> beforeCheck;
+  LRESULT shapedAfter = -1, byWindowMessage = -1, byItemMessage = -1;
+  bool windowReshaped = false, itemReshaped = false, unknownItemHandled = false;
+  ShowWhileChecking(menu, [&](HWND w) {
+    Pump();
+    UpdateWindow(w);
+    beforeCheck = popupCommands;
+    shapedAfter = SendCmdToWindow(w, SkinCmdSetUpdating, 0);
+    auto* adapter = dynamic_cast<TvxMnuWnd*>(PopupAdapterOf(w));
+    if (!adapter) return;
+    // 48308 names the popup window itself.
+    adapter->Shaped = false;
+    SetWindowRgn(w, nullptr, FALSE);
+    EXPECT_TRUE(manager->MainWindowHook(SkinPopupWindowMessage, 0, reinterpret_cast<intptr_t>(w)));
+    windowReshaped = brsm::test::RegionLacksTopLeftOnly(w);
+    byWindowMessage = SendCmdToWindow(w, SkinCmdSetUpdating, 0);
+    // 48307 carries an item's command id; the popup under it is found.
+    adapter->Shaped = false;
+    SetWindowRgn(w, nullptr, FALSE);
+    EXPECT_TRUE(manager->MainWindowHook(SkinPopupUnderItemMessage, 0, two->Command()));
+    itemReshaped = brsm::test::RegionLacksTopLeftOnly(w);
+    byItemMessage = SendCmdToWindow(w, SkinCmdSetUpdating, 0);
+    // An item that is gone names nothing, and the message is done with.
+    unknownItemHandled = manager->MainWindowHook(SkinPopupUnderItemMessage, 0, 0xFFFF);
+  });
+  UnhookWindowsHookEx(hook);
+  // The painter asked first (not yet shaped), then gave the region once.
+  ASSERT_FALSE(beforeCheck.empty());
+  EXPECT_EQ(beforeCheck.front(), std::make_pair(static_cast<int>(SkinCmdSetUpdating), LRESULT{0}));
+  EXPECT_EQ(std::count(beforeCheck.begin(), beforeCheck.end(), std::make_pair(static_cast<int>(SkinCmdMenuNotify), LRESULT{0})), 1);
+  EXPECT_EQ(shapedAfter, 1);
+  EXPECT_TRUE(windowReshaped);
+  EXPECT_EQ(byWindowMessage, 1);
+  EXPECT_TRUE(itemReshaped);
+  EXPECT_EQ(byItemMessage, 1);
+  EXPECT_TRUE(unknownItemHandled);
+  // With the popup gone there is no background: the message is not handled.
+  EXPECT_FALSE(manager->MainWindowHook(SkinPopupUnderItemMessage, 0, two->Command()));
+}
+
+TEST_F(SkinnedMenusTest, ExtraLineCaptionLosesItsAmpersands) {
+  ASSERT_TRUE(brsm::kit::MakeMarlMenuSkin().WriteFolder(SkinDirectory()));
+  Skinned();
+  manager->SetSkinName("MarlMenus");
+  Pump();
+  manager->MenuSupport()->SetUseExtraLine(true);
+  std::string caption;
+  manager->OnGetMenuExtraLineData = [&](TObject*, std::string&, std::string& c, TBitmap*&, bool&) { c = caption; };
+  auto* menu = new TPopupMenu(form.get());
+  TMenuItem* first = Add(menu, "One");
+  // The extra line's strip of a background made for `text`.
+  auto strip = [&](const std::string& text) {
+    caption = text;
+    ResetPopupState();
+    PreparePopupBackground(manager->SkinableMenus(), first, 120, nullptr, 200);
+    std::vector<COLORREF> pixels;
+    if (!PopupMenuBitmap) return pixels;
+    GdiFlush();
+    for (int y = 0; y < 200; ++y)
+      for (int x = 0; x < manager->MenuSupport()->ExtraLineWidth() + 2; ++x)
+        pixels.push_back(GetPixel(PopupMenuBitmap->Canvas()->Handle(), x, y));
+    return pixels;
+  };
+  const auto marked = strip("E&xt&ra"), plain = strip("Extra"), none = strip("");
+  ResetPopupState();
+  ASSERT_FALSE(marked.empty());
+  EXPECT_TRUE(marked == plain);
+  EXPECT_FALSE(marked == none);
 }
 
 TEST_F(SkinnedMenusTest, KitVariantCutsCornersAndDrawsDividerAndExtraLine) {
@@ -241,25 +372,53 @@ TEST_F(SkinnedMenusTest, ItemsKeepTheirOwnHandlersAndRemovalClearsOnlyThePainter
 
 TEST_F(SkinnedMenusTest, BarItemIsOneLessThanTheMenuLine) {
   Skinned();
-  auto* bar = new TMainMenu(form.get());
-  auto* file = new TMenuItem(form.get());
-  file->SetCaption("&File");
-  bar->Items()->Add(file);
-  auto* open = new TMenuItem(form.get());
-  open->SetCaption("Open");
-  file->Add(open);
-  form->SetMenu(bar);
+  TMenuItem* file = Bar({"&File"})->Items()->Items(0);
+  TMenuItem* open = Add(file, "Open");
   form->Perform(WM_NCACTIVATE, 1, 0);
   ASSERT_TRUE(file->OnMeasureItem.target<TsPainterMeasureItem>());
   EXPECT_TRUE(open->OnMeasureItem.target<TsPainterMeasureItem>());
-  HDC dc = GetDC(nullptr);
-  TCanvas canvas;
-  canvas.SetHandle(dc);
   int w = 0, h = 0;
-  file->MeasureItem(&canvas, w, h);
-  canvas.SetHandle(nullptr);
-  ReleaseDC(nullptr, dc);
+  Measure(file, w, h);
   EXPECT_EQ(h, GetSystemMetrics(SM_CYMENU) - 1);
+  EXPECT_GT(w, 0);
+}
+
+TEST_F(SkinnedMenusTest, DisabledBarItemIsBlendedOverTheFormCache) {
+  TsSkinProvider* p = Skinned();
+  TMainMenu* bar = Bar({"On", "Off"});
+  TMenuItem* on = bar->Items()->Items(0);
+  TMenuItem* off = bar->Items()->Items(1);
+  off->SetEnabled(false);
+  ASSERT_TRUE(off->OnAdvancedDrawItem.target<TsPainterDrawItem>());
+  TBitmap* cache = p->CacheBitmap();
+  ASSERT_TRUE(cache && cache->Width() > 200 && cache->Height() > 80);
+  // Both items drawn on a cache of a known colour, text far from the pixel read.
+  const TColor under = 0x00C000;
+  TCanvas* c = cache->Canvas();
+  c->Brush()->SetColor(under);
+  const TRect onRect{10, 40, 110, 58}, offRect{110, 40, 210, 58};
+  c->FillRect(TRect{0, 40, 220, 58});
+  on->OnAdvancedDrawItem(on, c, onRect, TOwnerDrawState{odNoAccel});
+  off->OnAdvancedDrawItem(off, c, offRect, TOwnerDrawState{odNoAccel});
+  GdiFlush();
+  const TColor face = KitColor(MarlSectionIndex("MENUITEM"), 0);
+  const TColor onPixel = GetPixel(c->Handle(), onRect.Left + 10, 49);
+  const TColor offPixel = GetPixel(c->Handle(), offRect.Left + 10, 49);
+  EXPECT_TRUE(NearColor(onPixel, face)) << std::hex << onPixel;
+  EXPECT_TRUE(NearColor(offPixel, Mix(face, under, 127))) << std::hex << offPixel << " " << Mix(face, under, 127);
+}
+
+TEST_F(SkinnedMenusTest, ItemsAreMeasuredInTheOwnerFormsCharset) {
+  Skinned();
+  form->Font()->SetCharset(GREEK_CHARSET);
+  auto* menu = new TPopupMenu(form.get());
+  TMenuItem* item = Add(menu, "One");
+  form->Perform(WM_NCACTIVATE, 1, 0);
+  ASSERT_TRUE(item->OnMeasureItem.target<TsPainterMeasureItem>());
+  int w = 0, h = 0;
+  const TFontCharset measured = Measure(item, w, h);
+  ResetPopupState();
+  EXPECT_EQ(measured, GREEK_CHARSET);
   EXPECT_GT(w, 0);
 }
 
@@ -269,8 +428,45 @@ TEST_F(SkinnedMenusTest, ApplicationMessageShapesOnlyPopupWindows) {
   const LONG_PTR before = GetWindowLongPtrW(Wnd(), GWLP_WNDPROC);
   EXPECT_TRUE(manager->MainWindowHook(SkinPopupWindowMessage, 0, reinterpret_cast<intptr_t>(Wnd())));
   EXPECT_EQ(GetWindowLongPtrW(Wnd(), GWLP_WNDPROC), before);
-  // An item freed before the message arrives names nothing.
-  EXPECT_FALSE(manager->MainWindowHook(SkinPopupUnderItemMessage, 0, 0xFFFF) && !PopupMenuBitmap);
+  // No popup open: nothing to skin, so the message is not handled.
+  ASSERT_FALSE(PopupMenuBitmap);
+  EXPECT_FALSE(manager->MainWindowHook(SkinPopupUnderItemMessage, 0, 0xFFFF));
+}
+
+// The popup procedure's frame painting: before version 6 the system's is
+// skipped outright; from 6 on it runs while no background of the window's
+// size stands.
+int ncPaints = 0;
+LRESULT CALLBACK CountNcPaint(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCPAINT) ++ncPaints;
+  return DefWindowProcW(w, msg, wParam, lParam);
+}
+
+TEST_F(SkinnedMenusTest, PopupProcedureSkipsTheSystemsFrameBeforeVersionSix) {
+  Skinned();
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = CountNcPaint;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"BrsmNcPaintCounter";
+  RegisterClassW(&wc);
+  HWND w = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_BORDER, 0, 0, 80, 60, nullptr,
+                           nullptr, wc.hInstance, nullptr);
+  ASSERT_TRUE(w);
+  SkinPopupMenuWindow(manager->SkinableMenus(), w, nullptr);
+  ASSERT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(w, GWLP_WNDPROC)), PopupMenuWndProc);
+  ASSERT_FALSE(PopupMenuBitmap);
+  ncPaints = 0;
+  {
+    providertest::TVersionPlatform older(5);
+    EXPECT_EQ(SendMessageW(w, WM_NCPAINT, 1, 0), 1);
+    EXPECT_EQ(ncPaints, 0);
+  }
+  {
+    providertest::TVersionPlatform newer(6);
+    EXPECT_EQ(SendMessageW(w, WM_NCPAINT, 1, 0), 1);
+    EXPECT_EQ(ncPaints, 1);
+  }
+  DestroyWindow(w);
 }
 
 TEST_F(SkinnedMenusTest, SystemMenuFollowsTheBorderStyle) {
