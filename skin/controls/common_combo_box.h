@@ -14,7 +14,11 @@
 #include "skin/windows/combo_search.h"
 
 class TvxComboListWnd;
-class TvxComboChildHook;
+class TvxChildHook;
+
+// The window property that holds the hook on the box's edit and list
+// children.
+inline constexpr const char* ComboChildPropertyName = "VXCBCHLD";
 
 class TsCommonComboBox : public TCustomComboBox {
  public:
@@ -39,7 +43,7 @@ class TsCommonComboBox : public TCustomComboBox {
 
   void WndProc(TMessage& message) override;
   // Messages of the subclassed edit and list children; `hook` passes them on.
-  void ChildWndProc(TvxComboChildHook* hook, TMessage& message);
+  void ChildWndProc(const TvxChildHook& hook, TMessage& message);
 
  protected:
   void Loaded() override;
@@ -82,7 +86,7 @@ class TsCommonComboBox : public TCustomComboBox {
   HWND listHandle_ = nullptr;
   TvxComboListWnd* listAdapter_ = nullptr;
   HWND editHandle_ = nullptr;
-  TvxComboChildHook* editHook_ = nullptr;
-  TvxComboChildHook* listHook_ = nullptr;  // csSimple's list child
+  std::unique_ptr<TvxChildHook> editHook_;
+  std::unique_ptr<TvxChildHook> listHook_;  // csSimple's list child
   TvxComboSearch search_;
 };

@@ -2,8 +2,8 @@
 // list child windows.
 #include "platform/forms/forms.h"
 #include "platform/rtl/text1251.h"
-#include "skin/controls/combo_child_hook_win.h"
 #include "skin/controls/common_combo_box.h"
+#include "skin/windows/child_hook_win.h"
 
 namespace {
 
@@ -67,8 +67,8 @@ void TsCommonComboBox::KeyPress(char& key) {
   if (r.Swallowed) key = 0;
 }
 
-void TsCommonComboBox::ChildWndProc(TvxComboChildHook* hook, TMessage& m) {
-  const HWND child = hook->WindowHandle;
+void TsCommonComboBox::ChildWndProc(const TvxChildHook& hook, TMessage& m) {
+  const HWND child = hook.Window();
   switch (m.Msg) {
     case WM_SETFOCUS:
       if (TCustomForm* form = GetParentForm(this); form && !form->SetFocusedControl(this)) return;
@@ -104,7 +104,7 @@ void TsCommonComboBox::ChildWndProc(TvxComboChildHook* hook, TMessage& m) {
       break;
     }
     case WM_MOUSELEAVE:
-      hook->Pass(m);
+      hook.CallPrevious(m);
       if (skinData_->IsSkinned() && skinData_->Hot && !PointerOverBox()) SetHot(false);
       return;
     case WM_RBUTTONUP:
@@ -122,6 +122,6 @@ void TsCommonComboBox::ChildWndProc(TvxComboChildHook* hook, TMessage& m) {
     default:
       break;
   }
-  hook->Pass(m);
+  hook.CallPrevious(m);
   if (m.Msg == WM_LBUTTONDBLCLK && ControlStyle().Contains(csDoubleClicks)) DblClick();
 }

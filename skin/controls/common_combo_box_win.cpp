@@ -1,13 +1,13 @@
 #include "skin/controls/common_combo_box.h"
 
 #include "platform/forms/forms.h"
-#include "skin/controls/combo_child_hook_win.h"
 #include "skin/core/cache_bitmap_win.h"
 #include "skin/core/common_data_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/base_wnd_win.h"
+#include "skin/windows/child_hook_win.h"
 #include "skin/windows/combo_button_painting.h"
 #include "skin/windows/combo_geometry.h"
 
@@ -26,6 +26,10 @@ bool ClosesList(WPARAM key) { return key == VK_RETURN || key == VK_ESCAPE; }
 
 TsCommonComboBox::TsCommonComboBox(TComponent* owner)
     : TCustomComboBox(owner), skinData_(std::make_unique<TsCommonData>(this, true)) {
+  editHook_ = std::make_unique<TvxChildHook>(ComboChildPropertyName, this,
+                                             [this](TMessage& m) { ChildWndProc(*editHook_, m); });
+  listHook_ = std::make_unique<TvxChildHook>(ComboChildPropertyName, this,
+                                             [this](TMessage& m) { ChildWndProc(*listHook_, m); });
   skinData_->ControlKind = kComboKind;
   boundLabel_ = std::make_unique<TsBoundLabel>(skinData_.get());
   SetDropDownCount(kDropDownCount);
@@ -81,13 +85,13 @@ void TsCommonComboBox::HookChildren() {
   info.cbSize = sizeof info;
   if (!GetComboBoxInfo(Handle(), &info)) return;
   editHandle_ = info.hwndItem != Handle() ? info.hwndItem : nullptr;
-  editHook_ = TvxComboChildHook::HookChild(this, editHandle_);
-  if (Style() == csSimple) listHook_ = TvxComboChildHook::HookChild(this, info.hwndList);
+  editHook_->Install(editHandle_);
+  if (Style() == csSimple) listHook_->Install(info.hwndList);
 }
 
 void TsCommonComboBox::UnhookChildren() {
-  FreeAdapter(editHook_);
-  FreeAdapter(listHook_);
+  editHook_->Uninstall();
+  listHook_->Uninstall();
   editHandle_ = nullptr;
 }
 

@@ -16,6 +16,7 @@
 #include "skin/core/manager_platform.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/base_wnd_win.h"
+#include "skin/windows/child_hook_win.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
 #include "tests/support/combo_look_check.h"
 #include "tests/support/screenshot.h"
@@ -34,6 +35,25 @@ TColor ClientPixel(HWND w, int x, int y) {
   const COLORREF c = GetPixel(dc, x, y);
   ReleaseDC(w, dc);
   return static_cast<TColor>(c);
+}
+
+// A subclass put on the edit child after the box hooked it: what it found
+// when the edit went.
+WNDPROC laterPrevious = nullptr;
+struct LaterSeen {
+  bool Destroyed = false;
+  bool StillOnTop = false;   // its procedure not overwritten by the unhook
+  bool HookLeft = false;     // the box's property gone first
+  int TextLength = -1;       // a message passed down to the edit
+} laterSeen;
+LRESULT CALLBACK LaterSubclass(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_DESTROY) {
+    laterSeen.Destroyed = true;
+    laterSeen.StillOnTop = GetWindowLongPtrW(w, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&LaterSubclass);
+    laterSeen.HookLeft = ChildHookOf(w, ComboChildPropertyName) == nullptr;
+    laterSeen.TextLength = static_cast<int>(CallWindowProcW(laterPrevious, w, WM_GETTEXTLENGTH, 0, 0));
+  }
+  return CallWindowProcW(laterPrevious, w, msg, wp, lp);
 }
 
 HWND ListOf(HWND combo) {
@@ -150,6 +170,26 @@ TEST_F(ComboBoxExWinTest, AWindowMadeAgainKeepsItemsAndIndexAndSkinsItsNewList) 
   ASSERT_TRUE(DropAndClose());
   EXPECT_TRUE(box->ListAdapter()->Hooked());
   EXPECT_EQ(box->ListAdapter()->WindowHandle, ListOf(box->Handle()));
+}
+
+TEST_F(ComboBoxExWinTest, TheEditIsHookedUnderTheBoxsOwnPropertyAndALaterSubclassOutlivesTheHook) {
+  HWND edit = box->EditHandle();
+  ASSERT_NE(edit, nullptr);
+  EXPECT_NE(ChildHookOf(edit, ComboChildPropertyName), nullptr);
+  EXPECT_EQ(GetPropA(edit, AdapterPropertyName), nullptr);
+  box->SetText("four");
+  laterSeen = {};
+  laterPrevious = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
+  box->SetStyle(csSimple);  // made again: the hook leaves the old edit
+  ASSERT_TRUE(laterSeen.Destroyed);
+  EXPECT_TRUE(laterSeen.StillOnTop);
+  EXPECT_TRUE(laterSeen.HookLeft);
+  EXPECT_EQ(laterSeen.TextLength, 4);
+  // The new window's edit and list children are hooked.
+  ASSERT_NE(box->EditHandle(), nullptr);
+  EXPECT_NE(ChildHookOf(box->EditHandle(), ComboChildPropertyName), nullptr);
+  EXPECT_NE(ChildHookOf(ListOf(box->Handle()), ComboChildPropertyName), nullptr);
 }
 
 TEST_F(ComboBoxExWinTest, ThePointerOverTheEditPartMakesTheBoxHot) {
