@@ -1,11 +1,15 @@
 #include "skin/windows/main_wnd_win.h"
 
+#include <memory>
+
 #include "platform/forms/forms.h"
 #include "platform/rtl/text1251.h"
+#include "skin/core/cache_bitmap_win.h"
 #include "skin/core/control_model_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/adapter_chain_win.h"
+#include "skin/windows/adapter_paint_win.h"
 
 bool AdaptingDialogChild = false;
 bool ClearingAdapterItems = false;
@@ -300,6 +304,20 @@ bool TvxMainWnd::FinishUpdate(UINT redrawFlags) {
   SkinData->Updating = false;
   RedrawWindow(WindowHandle, nullptr, nullptr, redrawFlags);
   return true;
+}
+
+void TvxMainWnd::PaintFromCache(HDC given, const std::function<void()>& prepare, int left,
+                                const std::function<bool()>& ready) {
+  std::unique_ptr<TPaintScope> paint;
+  if (!given) paint = std::make_unique<TPaintScope>(WindowHandle);
+  if (SkinData->IsUpdating()) return;
+  if (ready && !ready()) return;
+  TTargetDC dc(WindowHandle, given);
+  SkinData->BackgroundStale = true;
+  prepare();
+  TBitmap* cache = CacheBitmapOf(SkinData);
+  if (!cache || SkinData->CachePixels().Empty()) return;
+  BitBlt(dc.Handle(), left, 0, cache->Width() - left, cache->Height(), cache->Canvas()->Handle(), left, 0, SRCCOPY);
 }
 
 // -- Routines ----------------------------------------------------------------------------------
