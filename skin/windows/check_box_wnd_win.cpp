@@ -249,14 +249,6 @@ void TvxGroupBoxWnd::WndProc(TMessage& m) {
       PaintWindow(nullptr);
       m.Result = 0;
       return;
-    case WM_PARENTNOTIFY:
-      if (LOWORD(m.WParam) == WM_CREATE || LOWORD(m.WParam) == WM_DESTROY) {
-        TvxMainWnd::WndProc(m);
-        if (LOWORD(m.WParam) == WM_CREATE && SkinData->HostControl)
-          if (auto* control = dynamic_cast<TControl*>(SkinData->HostControl)) RequestControlAdapt(control);
-        return;
-      }
-      break;
     case WM_PRINT:
       if (DialogMode) break;
       SkinData->BackgroundStale = true;
@@ -266,6 +258,7 @@ void TvxGroupBoxWnd::WndProc(TMessage& m) {
     default:
       break;
   }
+  if (AnswerChildNotice(m)) return;
   TvxMainWnd::WndProc(m);
 }
 

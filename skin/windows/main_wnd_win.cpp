@@ -306,6 +306,16 @@ bool TvxMainWnd::FinishUpdate(UINT redrawFlags) {
   return true;
 }
 
+bool TvxMainWnd::AnswerChildNotice(TMessage& m) {
+  if (m.Msg != WM_PARENTNOTIFY) return false;
+  const WORD event = LOWORD(m.WParam);
+  if (event != WM_CREATE && event != WM_DESTROY) return false;
+  TvxMainWnd::WndProc(m);
+  if (event == WM_CREATE && SkinData)
+    if (auto* control = dynamic_cast<TControl*>(SkinData->HostControl)) RequestControlAdapt(control);
+  return true;
+}
+
 void TvxMainWnd::PaintFromCache(HDC given, const std::function<void()>& prepare, int left,
                                 const std::function<bool()>& ready) {
   std::unique_ptr<TPaintScope> paint;

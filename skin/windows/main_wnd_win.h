@@ -136,6 +136,10 @@ class TvxMainWnd : public TObject {
     }
     return false;
   }
+  // WM_PARENTNOTIFY of a child's creation or end goes on to the window, and
+  // then the record's control is asked to adapt the created child; false
+  // (nothing done) for any other message.
+  bool AnswerChildNotice(TMessage& message);
   // The window painted from the record's cache: BeginPaint and EndPaint
   // around it when no DC is given; nothing while the record is updating or
   // when `ready` (when given) says no; else the background is marked stale,
