@@ -241,6 +241,7 @@ void TsSkinnedButton<Base>::Paint(HDC given, bool print) {
 
 template <class Base>
 bool TsSkinnedButton<Base>::HandleSkinCommand(TMessage& m) {
+  if (AnswerIdentityQuery(m)) return true;
   TsCommonData* sd = skinData_.get();
   const bool own = m.LParam == reinterpret_cast<LPARAM>(sd->SkinManager());
   switch (SkinCmdOf(m.WParam)) {
@@ -268,10 +269,6 @@ bool TsSkinnedButton<Base>::HandleSkinCommand(TMessage& m) {
       OnSkinReapplied();
       if (!FadePaintDC) this->Repaint();
       return true;
-    case SkinCmdQuerySkinned:
-      m.LParam = 1;
-      m.Result = 1;
-      return true;
     case SkinCmdHaltAnimation:
       StopFade();
       return true;
@@ -281,9 +278,6 @@ bool TsSkinnedButton<Base>::HandleSkinCommand(TMessage& m) {
     case SkinCmdFadeFrame:
       ForgetPendingRegion();
       return false;
-    case SkinCmdQueryApplication:
-      m.Result = reinterpret_cast<LRESULT>(Application);
-      return true;
   }
   return false;
 }

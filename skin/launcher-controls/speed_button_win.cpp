@@ -486,6 +486,7 @@ void TsSpeedButton::MouseLeave() {
 // -- Window procedure ---------------------------------------------------------------------------
 
 bool TsSpeedButton::HandleSkinCommand(TMessage& m) {
+  if (AnswerIdentityQuery(m)) return true;
   TsCommonData* sd = skinData_.get();
   const bool own = m.LParam == reinterpret_cast<LPARAM>(sd->SkinManager());
   switch (SkinCmdOf(m.WParam)) {
@@ -512,13 +513,6 @@ bool TsSpeedButton::HandleSkinCommand(TMessage& m) {
         sd->Updating = false;
         Repaint();
       }
-      return true;
-    case SkinCmdQuerySkinned:
-      m.LParam = 1;
-      m.Result = 1;
-      return true;
-    case SkinCmdQueryApplication:
-      m.Result = reinterpret_cast<LRESULT>(Application);
       return true;
   }
   return false;

@@ -5,6 +5,7 @@
 #include "platform/forms/forms.h"
 #include "platform/rtl/text1251.h"
 #include "skin/core/cache_bitmap_win.h"
+#include "skin/core/common_data_win.h"
 #include "skin/core/control_model_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/skin_manager.h"
@@ -285,19 +286,6 @@ void TvxMainWnd::AnswerCacheQuery() {
   if (!pixels.Empty()) ParentCacheInfo = MakeCacheInfo(pixels, 0, 0);
 }
 
-bool TvxMainWnd::AnswerIdentityQuery(TMessage& m) {
-  switch (SkinCmdOf(m.WParam)) {
-    case SkinCmdQuerySkinned:
-      m.LParam = 1;
-      m.Result = 1;
-      return true;
-    case SkinCmdQueryApplication:
-      m.Result = AsLParam(Application);
-      return true;
-    default:
-      return false;
-  }
-}
 
 bool TvxMainWnd::FinishUpdate(UINT redrawFlags) {
   if (!SkinData || !SkinData->IsUpdating()) return false;

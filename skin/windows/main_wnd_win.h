@@ -108,11 +108,9 @@ class TvxMainWnd : public TObject {
   // Answers a command; true when it is not passed on.
   virtual bool HandleCommand(TMessage& message);
 
-  // Answers shared by the family: SkinCmdQueryCache from the record's cache
-  // (ready only with pixels), SkinCmdQuerySkinned and SkinCmdQueryApplication
-  // (true when the message was one of those two).
+  // SkinCmdQueryCache answered from the record's cache (ready only with
+  // pixels).
   void AnswerCacheQuery();
-  bool AnswerIdentityQuery(TMessage& message);
   // SkinCmdFinishUpdate: when the record is updating it stops and the window
   // is redrawn with `redrawFlags`; false when it was not updating.
   bool FinishUpdate(UINT redrawFlags);
