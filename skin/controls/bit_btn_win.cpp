@@ -126,12 +126,7 @@ bool TsBitBtn::SpacingChanged() { return Store(paintedSpacing_, Spacing()); }
 
 // -- Face ---------------------------------------------------------------------------------------
 
-TSize TsBitBtn::GlyphSize() const {
-  TBitmap* glyph = Glyph();
-  if (glyph && glyph->Width() > 0) return TSize{glyph->Width() / std::max(NumGlyphs(), 1), glyph->Height()};
-  if (images_ && imageIndex_ >= 0) return TSize{images_->Width(), images_->Height()};
-  return TSize{0, 0};
-}
+TSize TsBitBtn::GlyphSize() const { return ButtonGlyphSize(Glyph(), NumGlyphs(), images_, imageIndex_); }
 
 TSize TsBitBtn::CaptionSize() {
   TBitmap* cache = CacheBitmapOf(skinData_.get());

@@ -204,17 +204,9 @@ int TsSpeedButton::CurrentState() {
   return skinData_->IsActiveState() ? ButtonStateActive : ButtonStateNormal;
 }
 
-int TsSpeedButton::GlyphWidth() {
-  TBitmap* g = Glyph();
-  if (g && g->Width() > 0) return g->Width() / std::max(NumGlyphs(), 1);
-  return images_ && imageIndex_ >= 0 ? images_->Width() : 0;
-}
+int TsSpeedButton::GlyphWidth() { return ButtonGlyphSize(Glyph(), NumGlyphs(), images_, imageIndex_).cx; }
 
-int TsSpeedButton::GlyphHeight() {
-  TBitmap* g = Glyph();
-  if (g && g->Width() > 0) return g->Height();
-  return images_ && imageIndex_ >= 0 ? images_->Height() : 0;
-}
+int TsSpeedButton::GlyphHeight() { return ButtonGlyphSize(Glyph(), NumGlyphs(), images_, imageIndex_).cy; }
 
 TSize TsSpeedButton::CaptionSize() {
   TBitmap* cache = CacheBitmapOf(skinData_.get());
