@@ -148,22 +148,7 @@ bool TsSkinnedButton<Base>::FocusFrameWanted() const {
 template <class Base>
 void TsSkinnedButton<Base>::BeginFace(int state) {
   TsCommonData* sd = skinData_.get();
-  parentCache_ = EmptyCacheInfo;
-  sd->GetParentCacheInfo(parentCache_);
-  sd->PrepareCacheBitmap();
-  if (parentCache_.Ready) {
-    parentCache_.X += this->Left();
-    parentCache_.Y += this->Top();
-  }
-  ParentBackColor = SkinTransparentColor;
-  if (TWinControl* parent = this->Parent()) {
-    if (!parentCache_.Ready) {
-      ParentBackColor = ColorToRGB(parent->Color());
-      TransparentFillColor = ParentBackColor;
-    } else if (!sd->NeedsFullRedraw()) {
-      QueryParentColor(parent);
-    }
-  }
+  ReadParentLook(this, sd, parentCache_);
   TBitmap* cache = CacheBitmapOf(sd);
   if (!cache || cache->Empty()) return;
   GdiFlush();

@@ -342,22 +342,7 @@ void TsSpeedButton::PaintFace(int state) {
 
 void TsSpeedButton::PrepareCache() {
   TsCommonData* sd = skinData_.get();
-  parentCache_ = EmptyCacheInfo;
-  sd->GetParentCacheInfo(parentCache_);
-  sd->PrepareCacheBitmap();
-  if (parentCache_.Ready) {
-    parentCache_.X += Left();
-    parentCache_.Y += Top();
-  }
-  ParentBackColor = SkinTransparentColor;
-  if (TWinControl* parent = Parent()) {
-    if (!parentCache_.Ready) {
-      ParentBackColor = ColorToRGB(parent->Color());
-      TransparentFillColor = ParentBackColor;
-    } else if (!sd->NeedsFullRedraw()) {
-      QueryParentColor(parent);
-    }
-  }
+  ReadParentLook(this, sd, parentCache_);
   TBitmap* cache = CacheBitmapOf(sd);
   if (cache && !cache->Empty()) {
     GdiFlush();
