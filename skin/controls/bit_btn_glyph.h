@@ -6,6 +6,7 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/image_list.h"
 #include "skin/controls/glyph_frames.h"
+#include "skin/core/common_data.h"
 #include "skin/core/section_painting.h"
 
 class TControl;
@@ -14,6 +15,10 @@ class TsCommonData;
 
 // 0 without a list.
 int ImageListCount(TCustomImageList* images);
+
+// A button's glyph size: a frame of its glyph strip (numGlyphs frames),
+// else the list's image size when an image is chosen, else 0 x 0.
+TSize ButtonGlyphSize(TBitmap* glyph, int numGlyphs, TCustomImageList* images, int imageIndex);
 
 // The glyph becomes image `imageIndex` and its disabled frame, and
 // glyphCount 2. Nothing while the button is skinned, loading in design
@@ -32,6 +37,29 @@ struct TsButtonGlyphSource {
   int StateKind = 0;  // the state PaintGlyphImage shows
   TsImageGlyphLook Look;
 };
+
+// What both skinned buttons read alike into a glyph source: the glyph strip
+// or the list image, where it goes, whether it is down, and its look; the
+// state shown is left to the caller. False, and the rest unread, when the
+// button has neither a glyph nor an image of its list to show.
+template <class Button>
+bool ReadButtonGlyph(Button* button, TsButtonGlyphSource& s) {
+  s.Glyph = button->Glyph();
+  s.NumGlyphs = button->NumGlyphs();
+  s.Images = button->Images();
+  s.ImageIndex = button->ImageIndex();
+  if ((!s.Glyph || s.Glyph->Width() <= 0) &&
+      (!s.Images || s.ImageIndex < 0 || s.ImageIndex >= ImageListCount(s.Images)))
+    return false;
+  s.Rect = button->GlyphRect();
+  s.Down = button->Down();
+  s.Look.Enabled = button->Enabled();
+  s.Look.Active = button->SkinData()->IsActiveState();
+  s.Look.Grayed = button->Grayed();
+  s.Look.Blend = button->Blend();
+  s.Look.DisabledKind = button->DisabledGlyphKind();
+  return true;
+}
 
 // A glyph into a cache (24-bit): the strip through PaintGlyphImage, else
 // the list's image laid in keyed by the list's background.

@@ -1,5 +1,6 @@
 #include "skin/controls/bit_btn_glyph.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/forms/controls.h"
@@ -26,6 +27,12 @@ std::unique_ptr<TBitmap> ListImage(TCustomImageList* images, int index) {
 }  // namespace
 
 int ImageListCount(TCustomImageList* images) { return images ? images->Count() : 0; }
+
+TSize ButtonGlyphSize(TBitmap* glyph, int numGlyphs, TCustomImageList* images, int imageIndex) {
+  if (glyph && glyph->Width() > 0) return TSize{glyph->Width() / std::max(numGlyphs, 1), glyph->Height()};
+  if (images && imageIndex >= 0) return TSize{images->Width(), images->Height()};
+  return TSize{0, 0};
+}
 
 void MakeImageListGlyph(TControl* button, TsCommonData* record, int imageIndex, int& glyphCount,
                         TsDisabledGlyphKind kind, TBitmap* glyph, TCustomImageList* images) {
@@ -63,23 +70,8 @@ void PaintButtonGlyph(TBitmap* cache, const TsButtonGlyphSource& s) {
 
 void DrawButtonGlyph(TsBitBtn* button) {
   if (!button) return;
-  TsCommonData* record = button->SkinData();
   TsButtonGlyphSource s;
-  s.Glyph = button->Glyph();
-  s.NumGlyphs = button->NumGlyphs();
-  s.Images = button->Images();
-  s.ImageIndex = button->ImageIndex();
-  if ((!s.Glyph || s.Glyph->Width() <= 0) &&
-      (!s.Images || s.ImageIndex < 0 || s.ImageIndex >= ImageListCount(s.Images)))
-    return;
-  s.Rect = button->GlyphRect();
-  s.Down = button->Down();
-  const bool active = record->IsActiveState();
-  s.StateKind = active ? 1 : 0;
-  s.Look.Enabled = button->Enabled();
-  s.Look.Active = active;
-  s.Look.Grayed = button->Grayed();
-  s.Look.Blend = button->Blend();
-  s.Look.DisabledKind = button->DisabledGlyphKind();
-  PaintButtonGlyph(CacheBitmapOf(record), s);
+  if (!ReadButtonGlyph(button, s)) return;
+  s.StateKind = s.Look.Active ? 1 : 0;
+  PaintButtonGlyph(CacheBitmapOf(button->SkinData()), s);
 }

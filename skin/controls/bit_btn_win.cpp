@@ -4,6 +4,7 @@
 
 #include "skin/controls/bit_btn_glyph.h"
 #include "skin/controls/button_face.h"
+#include "skin/controls/changed_value.h"
 #include "skin/core/cache_bitmap_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/paint_colors.h"
@@ -22,46 +23,39 @@ TsBitBtn::~TsBitBtn() {
 
 // -- Properties ---------------------------------------------------------------------------------
 
-template <class T>
-static bool Store(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-
 void TsBitBtn::SetAlignment(TAlignment v) {
-  if (Store(alignment_, v)) skinData_->InvalidateSkin();
+  if (StoreChanged(alignment_, v)) skinData_->InvalidateSkin();
 }
 void TsBitBtn::SetBlend(int v) {
-  if (Store(blend_, std::clamp(v, 0, 100))) skinData_->InvalidateSkin();
+  if (StoreChanged(blend_, std::clamp(v, 0, 100))) skinData_->InvalidateSkin();
 }
 void TsBitBtn::SetGrayed(bool v) {
-  if (Store(grayed_, v)) skinData_->InvalidateSkin();
+  if (StoreChanged(grayed_, v)) skinData_->InvalidateSkin();
 }
 void TsBitBtn::SetShowCaption(bool v) {
-  if (Store(showCaption_, v)) skinData_->InvalidateSkin();
+  if (StoreChanged(showCaption_, v)) skinData_->InvalidateSkin();
 }
 void TsBitBtn::SetShowFocus(bool v) {
-  if (Store(showFocus_, v)) skinData_->InvalidateSkin();
+  if (StoreChanged(showFocus_, v)) skinData_->InvalidateSkin();
 }
 void TsBitBtn::SetDrawOverBorder(bool v) {
-  if (Store(drawOverBorder_, v)) skinData_->InvalidateSkin();
+  if (StoreChanged(drawOverBorder_, v)) skinData_->InvalidateSkin();
 }
 void TsBitBtn::SetTextOffset(int v) {
-  if (Store(textOffset_, v)) skinData_->InvalidateSkin();
+  if (StoreChanged(textOffset_, v)) skinData_->InvalidateSkin();
 }
 void TsBitBtn::SetTextAlignment(TAlignment v) {
-  if (Store(textAlignment_, v)) skinData_->InvalidateSkin();
+  if (StoreChanged(textAlignment_, v)) skinData_->InvalidateSkin();
 }
 
 void TsBitBtn::SetDisabledGlyphKind(TsDisabledGlyphKind v) {
-  if (!Store(disabledGlyphKind_, v)) return;
+  if (!StoreChanged(disabledGlyphKind_, v)) return;
   if (!skinData_->IsSkinned()) RebuildListGlyph();
   skinData_->InvalidateSkin();
 }
 
 void TsBitBtn::SetImageIndex(int v) {
-  if (!Store(imageIndex_, v)) return;
+  if (!StoreChanged(imageIndex_, v)) return;
   RebuildListGlyph();
   skinData_->InvalidateSkin();
 }
@@ -122,16 +116,11 @@ void TsBitBtn::Invalidate() {
   TBitBtn::Invalidate();
 }
 
-bool TsBitBtn::SpacingChanged() { return Store(paintedSpacing_, Spacing()); }
+bool TsBitBtn::SpacingChanged() { return StoreChanged(paintedSpacing_, Spacing()); }
 
 // -- Face ---------------------------------------------------------------------------------------
 
-TSize TsBitBtn::GlyphSize() const {
-  TBitmap* glyph = Glyph();
-  if (glyph && glyph->Width() > 0) return TSize{glyph->Width() / std::max(NumGlyphs(), 1), glyph->Height()};
-  if (images_ && imageIndex_ >= 0) return TSize{images_->Width(), images_->Height()};
-  return TSize{0, 0};
-}
+TSize TsBitBtn::GlyphSize() const { return ButtonGlyphSize(Glyph(), NumGlyphs(), images_, imageIndex_); }
 
 TSize TsBitBtn::CaptionSize() {
   TBitmap* cache = CacheBitmapOf(skinData_.get());

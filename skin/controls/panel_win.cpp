@@ -102,6 +102,7 @@ void TsPanel::PaintToDC(HDC dc, bool finishUpdate) {
 // -- Window procedure ---------------------------------------------------------------------------
 
 bool TsPanel::HandleSkinCommand(TMessage& m) {
+  if (AnswerIdentityQuery(m)) return true;
   TsCommonData* sd = skinData_.get();
   const bool own = m.LParam == reinterpret_cast<LPARAM>(sd->SkinManager());
   switch (SkinCmdOf(m.WParam)) {
@@ -122,13 +123,6 @@ bool TsPanel::HandleSkinCommand(TMessage& m) {
       if (own) CommonControlMessage(m, sd);
       BroadcastToChildren(this, m);
       if (own) Repaint();
-      return true;
-    case SkinCmdQuerySkinned:
-      m.LParam = 1;
-      m.Result = 1;
-      return true;
-    case SkinCmdQueryApplication:
-      m.Result = reinterpret_cast<LRESULT>(Application);
       return true;
   }
   return false;

@@ -148,22 +148,7 @@ bool TsSkinnedButton<Base>::FocusFrameWanted() const {
 template <class Base>
 void TsSkinnedButton<Base>::BeginFace(int state) {
   TsCommonData* sd = skinData_.get();
-  parentCache_ = EmptyCacheInfo;
-  sd->GetParentCacheInfo(parentCache_);
-  sd->PrepareCacheBitmap();
-  if (parentCache_.Ready) {
-    parentCache_.X += this->Left();
-    parentCache_.Y += this->Top();
-  }
-  ParentBackColor = SkinTransparentColor;
-  if (TWinControl* parent = this->Parent()) {
-    if (!parentCache_.Ready) {
-      ParentBackColor = ColorToRGB(parent->Color());
-      TransparentFillColor = ParentBackColor;
-    } else if (!sd->NeedsFullRedraw()) {
-      QueryParentColor(parent);
-    }
-  }
+  ReadParentLook(this, sd, parentCache_);
   TBitmap* cache = CacheBitmapOf(sd);
   if (!cache || cache->Empty()) return;
   GdiFlush();
@@ -241,6 +226,7 @@ void TsSkinnedButton<Base>::Paint(HDC given, bool print) {
 
 template <class Base>
 bool TsSkinnedButton<Base>::HandleSkinCommand(TMessage& m) {
+  if (AnswerIdentityQuery(m)) return true;
   TsCommonData* sd = skinData_.get();
   const bool own = m.LParam == reinterpret_cast<LPARAM>(sd->SkinManager());
   switch (SkinCmdOf(m.WParam)) {
@@ -268,10 +254,6 @@ bool TsSkinnedButton<Base>::HandleSkinCommand(TMessage& m) {
       OnSkinReapplied();
       if (!FadePaintDC) this->Repaint();
       return true;
-    case SkinCmdQuerySkinned:
-      m.LParam = 1;
-      m.Result = 1;
-      return true;
     case SkinCmdHaltAnimation:
       StopFade();
       return true;
@@ -281,9 +263,6 @@ bool TsSkinnedButton<Base>::HandleSkinCommand(TMessage& m) {
     case SkinCmdFadeFrame:
       ForgetPendingRegion();
       return false;
-    case SkinCmdQueryApplication:
-      m.Result = reinterpret_cast<LRESULT>(Application);
-      return true;
   }
   return false;
 }

@@ -2,6 +2,7 @@
 
 #include <cwctype>
 
+#include "platform/forms/forms.h"
 #include "skin/core/cache_bitmap_win.h"
 #include "skin/core/control_messages.h"
 #include "skin/core/control_model_win.h"
@@ -142,5 +143,19 @@ void GetParentCacheInfoOfWindow(HWND window, TCacheInfo& info) {
     info = ParentCacheInfo;
   } catch (...) {
     info = EmptyCacheInfo;
+  }
+}
+
+bool AnswerIdentityQuery(TMessage& m) {
+  switch (SkinCmdOf(m.WParam)) {
+    case SkinCmdQuerySkinned:
+      m.LParam = 1;
+      m.Result = 1;
+      return true;
+    case SkinCmdQueryApplication:
+      m.Result = reinterpret_cast<LRESULT>(Application);
+      return true;
+    default:
+      return false;
   }
 }

@@ -8,6 +8,10 @@
 
 // CommonControlMessage on a window message record; answers come back in it.
 bool CommonControlMessage(TMessage& message, TsCommonData* record);
+// The answers every skinned control and adapted window gives alike:
+// SkinCmdQuerySkinned (LParam and Result 1) and SkinCmdQueryApplication
+// (Result the Application); false, nothing answered, for any other command.
+bool AnswerIdentityQuery(TMessage& message);
 
 // The record's cache from the source rectangle's top-left to the clip
 // rectangle of the DC, leaving out the windowless, opaque and designed

@@ -114,6 +114,25 @@ void SendCmdToFormProvider(TCustomForm* form, TMessage& message) {
 
 void RequestControlAdapt(TControl* control) { RequestControlAdapt(WindowsControlModel(), control); }
 
+void ReadParentLook(TControl* control, TsCommonData* record, TCacheInfo& parentCache) {
+  parentCache = EmptyCacheInfo;
+  record->GetParentCacheInfo(parentCache);
+  record->PrepareCacheBitmap();
+  if (parentCache.Ready) {
+    parentCache.X += control->Left();
+    parentCache.Y += control->Top();
+  }
+  ParentBackColor = SkinTransparentColor;
+  TWinControl* parent = control->Parent();
+  if (!parent) return;
+  if (!parentCache.Ready) {
+    ParentBackColor = ColorToRGB(parent->Color());
+    TransparentFillColor = ParentBackColor;
+  } else if (!record->NeedsFullRedraw()) {
+    QueryParentColor(parent);
+  }
+}
+
 void QueryParentColor(TWinControl* control) { QueryParentColor(WindowsControlModel(), control); }
 
 // -- Tests and small routines ----------------------------------------------------------

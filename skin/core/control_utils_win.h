@@ -10,7 +10,10 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/text_alignment.h"
 #include "platform/graphics/bitmap.h"
+#include "skin/core/cache_info.h"
 #include "skin/core/control_utils.h"
+
+class TsCommonData;
 
 // SetWindowTheme of uxtheme, bound by name at start-up; nullptr without it.
 // (h, L" ", L" ") takes a window's visual theme away, (h, nullptr, nullptr)
@@ -33,6 +36,11 @@ void SendFinishUpdateToChildWindows(HWND window);
 void SendCmdToFormProvider(TCustomForm* form, TMessage& message);
 void RequestControlAdapt(TControl* control);
 void QueryParentColor(TWinControl* control);
+// A button's face begins: the record's cache made, `parentCache` the
+// parent's cache at the control's place, and the see-through colour the
+// parent's own colour when that cache is not ready, else what the parent
+// answers (ParentBackColor and TransparentFillColor).
+void ReadParentLook(TControl* control, TsCommonData* record, TCacheInfo& parentCache);
 
 // -- Tests and small routines ------------------------------------------------------
 bool IsControlPaintable(TControl* control);

@@ -4,6 +4,7 @@
 
 #include "platform/forms/forms.h"
 #include "skin/controls/bit_btn_glyph.h"
+#include "skin/controls/changed_value.h"
 #include "skin/core/bitmap_create_win.h"
 #include "skin/core/button_menu_state.h"
 #include "skin/core/cache_bitmap_win.h"
@@ -26,13 +27,6 @@ constexpr int kSpeedButtonKind = 92;
 
 // Set while any speed button shows its drop-down menu: one menu at a time.
 bool DropDownShown = false;
-
-template <class T>
-bool Store(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
 
 bool Fades(const TsCommonData* record) {
   const TsGeneralData* s = record->Section();
@@ -98,28 +92,28 @@ void TsSpeedButton::Changed() {
 }
 
 void TsSpeedButton::SetAlignment(TAlignment v) {
-  if (Store(alignment_, v)) Changed();
+  if (StoreChanged(alignment_, v)) Changed();
 }
 void TsSpeedButton::SetBlend(int v) {
-  if (Store(blend_, std::clamp(v, 0, 100))) Changed();
+  if (StoreChanged(blend_, std::clamp(v, 0, 100))) Changed();
 }
 void TsSpeedButton::SetDisabledGlyphKind(TsDisabledGlyphKind v) {
-  if (Store(disabledGlyphKind_, v)) Changed();
+  if (StoreChanged(disabledGlyphKind_, v)) Changed();
 }
 void TsSpeedButton::SetDisabledKind(TsDisabledKind v) {
-  if (Store(disabledKind_, v)) Changed();
+  if (StoreChanged(disabledKind_, v)) Changed();
 }
 void TsSpeedButton::SetGrayed(bool v) {
-  if (Store(grayed_, v)) Changed();
+  if (StoreChanged(grayed_, v)) Changed();
 }
 void TsSpeedButton::SetTextOffset(int v) {
-  if (Store(textOffset_, v)) Changed();
+  if (StoreChanged(textOffset_, v)) Changed();
 }
 void TsSpeedButton::SetDrawOverBorder(bool v) {
-  if (Store(drawOverBorder_, v)) Changed();
+  if (StoreChanged(drawOverBorder_, v)) Changed();
 }
 void TsSpeedButton::SetTextAlignment(TAlignment v) {
-  if (Store(textAlignment_, v)) TSpeedButton::Repaint();
+  if (StoreChanged(textAlignment_, v)) TSpeedButton::Repaint();
 }
 
 void TsSpeedButton::SetButtonStyle(TToolButtonStyle v) {
@@ -130,7 +124,7 @@ void TsSpeedButton::SetButtonStyle(TToolButtonStyle v) {
 }
 
 void TsSpeedButton::SetImageIndex(int v) {
-  if (!Store(imageIndex_, v)) return;
+  if (!StoreChanged(imageIndex_, v)) return;
   if (!skinData_->IsSkinned() && images_) SetGlyph(nullptr);
   Changed();
 }
@@ -154,7 +148,7 @@ void TsSpeedButton::SetDropdownMenu(TPopupMenu* v) {
 }
 
 void TsSpeedButton::SetShowCaption(bool v) {
-  if (!Store(showCaption_, v)) return;
+  if (!StoreChanged(showCaption_, v)) return;
   ApplyCaptionKeeping();
   Changed();
 }
@@ -204,17 +198,9 @@ int TsSpeedButton::CurrentState() {
   return skinData_->IsActiveState() ? ButtonStateActive : ButtonStateNormal;
 }
 
-int TsSpeedButton::GlyphWidth() {
-  TBitmap* g = Glyph();
-  if (g && g->Width() > 0) return g->Width() / std::max(NumGlyphs(), 1);
-  return images_ && imageIndex_ >= 0 ? images_->Width() : 0;
-}
+int TsSpeedButton::GlyphWidth() { return ButtonGlyphSize(Glyph(), NumGlyphs(), images_, imageIndex_).cx; }
 
-int TsSpeedButton::GlyphHeight() {
-  TBitmap* g = Glyph();
-  if (g && g->Width() > 0) return g->Height();
-  return images_ && imageIndex_ >= 0 ? images_->Height() : 0;
-}
+int TsSpeedButton::GlyphHeight() { return ButtonGlyphSize(Glyph(), NumGlyphs(), images_, imageIndex_).cy; }
 
 TSize TsSpeedButton::CaptionSize() {
   TBitmap* cache = CacheBitmapOf(skinData_.get());
@@ -356,22 +342,7 @@ void TsSpeedButton::PaintFace(int state) {
 
 void TsSpeedButton::PrepareCache() {
   TsCommonData* sd = skinData_.get();
-  parentCache_ = EmptyCacheInfo;
-  sd->GetParentCacheInfo(parentCache_);
-  sd->PrepareCacheBitmap();
-  if (parentCache_.Ready) {
-    parentCache_.X += Left();
-    parentCache_.Y += Top();
-  }
-  ParentBackColor = SkinTransparentColor;
-  if (TWinControl* parent = Parent()) {
-    if (!parentCache_.Ready) {
-      ParentBackColor = ColorToRGB(parent->Color());
-      TransparentFillColor = ParentBackColor;
-    } else if (!sd->NeedsFullRedraw()) {
-      QueryParentColor(parent);
-    }
-  }
+  ReadParentLook(this, sd, parentCache_);
   TBitmap* cache = CacheBitmapOf(sd);
   if (cache && !cache->Empty()) {
     GdiFlush();
@@ -486,6 +457,7 @@ void TsSpeedButton::MouseLeave() {
 // -- Window procedure ---------------------------------------------------------------------------
 
 bool TsSpeedButton::HandleSkinCommand(TMessage& m) {
+  if (AnswerIdentityQuery(m)) return true;
   TsCommonData* sd = skinData_.get();
   const bool own = m.LParam == reinterpret_cast<LPARAM>(sd->SkinManager());
   switch (SkinCmdOf(m.WParam)) {
@@ -512,13 +484,6 @@ bool TsSpeedButton::HandleSkinCommand(TMessage& m) {
         sd->Updating = false;
         Repaint();
       }
-      return true;
-    case SkinCmdQuerySkinned:
-      m.LParam = 1;
-      m.Result = 1;
-      return true;
-    case SkinCmdQueryApplication:
-      m.Result = reinterpret_cast<LRESULT>(Application);
       return true;
   }
   return false;

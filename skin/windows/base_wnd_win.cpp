@@ -4,6 +4,7 @@
 
 #include "platform/forms/forms.h"
 #include "platform/forms/window_procedure.h"
+#include "skin/core/common_data_win.h"
 #include "skin/core/cache_bitmap_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/dc_helpers_win.h"

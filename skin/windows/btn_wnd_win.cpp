@@ -1,7 +1,6 @@
 #include "skin/windows/btn_wnd_win.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "platform/forms/button_layout.h"
 #include "platform/forms/buttons.h"
@@ -148,15 +147,7 @@ void TvxBtnWnd::WndProc(TMessage& m) {
 
 void TvxBtnWnd::PaintWindow(HDC given) {
   GetWindowPosInParent(WindowHandle, Place);
-  std::unique_ptr<TPaintScope> paint;
-  if (!given) paint = std::make_unique<TPaintScope>(WindowHandle);
-  if (SkinData->IsUpdating()) return;
-  TTargetDC dc(WindowHandle, given);
-  SkinData->BackgroundStale = true;
-  PrepareCache();
-  TBitmap* cache = CacheBitmapOf(SkinData);
-  if (!cache || SkinData->CachePixels().Empty()) return;
-  BitBlt(dc.Handle(), 0, 0, cache->Width(), cache->Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+  PaintFromCache(given, [this] { PrepareCache(); });
 }
 
 void TvxBtnWnd::PrepareCache() {

@@ -102,18 +102,10 @@ void TvxCheckBoxWnd::WndProc(TMessage& m) {
         return;
       }
       break;
-    case WM_PAINT:
-      PaintWindow(reinterpret_cast<HDC>(m.WParam));
-      m.Result = 0;
-      return;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return;
-    case WM_NCPAINT:
-      return;
     default:
       break;
   }
+  if (AnswerPaintMessages(m, [this](HDC dc) { PaintWindow(dc); })) return;
   TvxMainWnd::WndProc(m);
   if (!Hooked()) return;
   switch (m.Msg) {
@@ -135,17 +127,11 @@ void TvxCheckBoxWnd::WndProc(TMessage& m) {
 
 void TvxCheckBoxWnd::PaintWindow(HDC given) {
   GetWindowPosInParent(WindowHandle, Place);
-  std::unique_ptr<TPaintScope> paint;
-  if (!given) paint = std::make_unique<TPaintScope>(WindowHandle);
-  if (SkinData->IsUpdating()) return;
-  LastWindowStyle = static_cast<int32_t>(StyleOf(WindowHandle));
-  if (!IsWindowVisible(WindowHandle) && !given) return;
-  TTargetDC dc(WindowHandle, given);
-  SkinData->BackgroundStale = true;
-  PrepareCache();
-  TBitmap* cache = CacheBitmapOf(SkinData);
-  if (!cache || SkinData->CachePixels().Empty()) return;
-  BitBlt(dc.Handle(), 0, 0, cache->Width(), cache->Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+  const auto ready = [this, given] {
+    LastWindowStyle = static_cast<int32_t>(StyleOf(WindowHandle));
+    return given || IsWindowVisible(WindowHandle);
+  };
+  PaintFromCache(given, [this] { PrepareCache(); }, 0, ready);
 }
 
 void TvxCheckBoxWnd::PrepareCache() {
@@ -263,14 +249,6 @@ void TvxGroupBoxWnd::WndProc(TMessage& m) {
       PaintWindow(nullptr);
       m.Result = 0;
       return;
-    case WM_PARENTNOTIFY:
-      if (LOWORD(m.WParam) == WM_CREATE || LOWORD(m.WParam) == WM_DESTROY) {
-        TvxMainWnd::WndProc(m);
-        if (LOWORD(m.WParam) == WM_CREATE && SkinData->HostControl)
-          if (auto* control = dynamic_cast<TControl*>(SkinData->HostControl)) RequestControlAdapt(control);
-        return;
-      }
-      break;
     case WM_PRINT:
       if (DialogMode) break;
       SkinData->BackgroundStale = true;
@@ -280,6 +258,7 @@ void TvxGroupBoxWnd::WndProc(TMessage& m) {
     default:
       break;
   }
+  if (AnswerChildNotice(m)) return;
   TvxMainWnd::WndProc(m);
 }
 

@@ -1,11 +1,16 @@
 #include "skin/windows/main_wnd_win.h"
 
+#include <memory>
+
 #include "platform/forms/forms.h"
 #include "platform/rtl/text1251.h"
+#include "skin/core/cache_bitmap_win.h"
+#include "skin/core/common_data_win.h"
 #include "skin/core/control_model_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/adapter_chain_win.h"
+#include "skin/windows/adapter_paint_win.h"
 
 bool AdaptingDialogChild = false;
 bool ClearingAdapterItems = false;
@@ -281,25 +286,36 @@ void TvxMainWnd::AnswerCacheQuery() {
   if (!pixels.Empty()) ParentCacheInfo = MakeCacheInfo(pixels, 0, 0);
 }
 
-bool TvxMainWnd::AnswerIdentityQuery(TMessage& m) {
-  switch (SkinCmdOf(m.WParam)) {
-    case SkinCmdQuerySkinned:
-      m.LParam = 1;
-      m.Result = 1;
-      return true;
-    case SkinCmdQueryApplication:
-      m.Result = AsLParam(Application);
-      return true;
-    default:
-      return false;
-  }
-}
 
 bool TvxMainWnd::FinishUpdate(UINT redrawFlags) {
   if (!SkinData || !SkinData->IsUpdating()) return false;
   SkinData->Updating = false;
   RedrawWindow(WindowHandle, nullptr, nullptr, redrawFlags);
   return true;
+}
+
+bool TvxMainWnd::AnswerChildNotice(TMessage& m) {
+  if (m.Msg != WM_PARENTNOTIFY) return false;
+  const WORD event = LOWORD(m.WParam);
+  if (event != WM_CREATE && event != WM_DESTROY) return false;
+  TvxMainWnd::WndProc(m);
+  if (event == WM_CREATE && SkinData)
+    if (auto* control = dynamic_cast<TControl*>(SkinData->HostControl)) RequestControlAdapt(control);
+  return true;
+}
+
+void TvxMainWnd::PaintFromCache(HDC given, const std::function<void()>& prepare, int left,
+                                const std::function<bool()>& ready) {
+  std::unique_ptr<TPaintScope> paint;
+  if (!given) paint = std::make_unique<TPaintScope>(WindowHandle);
+  if (SkinData->IsUpdating()) return;
+  if (ready && !ready()) return;
+  TTargetDC dc(WindowHandle, given);
+  SkinData->BackgroundStale = true;
+  prepare();
+  TBitmap* cache = CacheBitmapOf(SkinData);
+  if (!cache || SkinData->CachePixels().Empty()) return;
+  BitBlt(dc.Handle(), left, 0, cache->Width() - left, cache->Height(), cache->Canvas()->Handle(), left, 0, SRCCOPY);
 }
 
 // -- Routines ----------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/forms/controls.h"
@@ -107,14 +108,43 @@ class TvxMainWnd : public TObject {
   // Answers a command; true when it is not passed on.
   virtual bool HandleCommand(TMessage& message);
 
-  // Answers shared by the family: SkinCmdQueryCache from the record's cache
-  // (ready only with pixels), SkinCmdQuerySkinned and SkinCmdQueryApplication
-  // (true when the message was one of those two).
+  // SkinCmdQueryCache answered from the record's cache (ready only with
+  // pixels).
   void AnswerCacheQuery();
-  bool AnswerIdentityQuery(TMessage& message);
   // SkinCmdFinishUpdate: when the record is updating it stops and the window
   // is redrawn with `redrawFlags`; false when it was not updating.
   bool FinishUpdate(UINT redrawFlags);
+
+  // WM_PAINT, WM_ERASEBKGND and WM_NCPAINT of a window painted whole from
+  // the record's cache: WM_PAINT goes to `paint` with the message's DC (none
+  // for a plain WM_PAINT) and answers 0, the background is left (1) and the
+  // previous procedure draws no frame. False for any other message.
+  template <class Paint>
+  bool AnswerPaintMessages(TMessage& message, Paint&& paint) {
+    switch (message.Msg) {
+      case WM_PAINT:
+        paint(reinterpret_cast<HDC>(message.WParam));
+        message.Result = 0;
+        return true;
+      case WM_ERASEBKGND:
+        message.Result = 1;
+        return true;
+      case WM_NCPAINT:
+        return true;
+    }
+    return false;
+  }
+  // WM_PARENTNOTIFY of a child's creation or end goes on to the window, and
+  // then the record's control is asked to adapt the created child; false
+  // (nothing done) for any other message.
+  bool AnswerChildNotice(TMessage& message);
+  // The window painted from the record's cache: BeginPaint and EndPaint
+  // around it when no DC is given; nothing while the record is updating or
+  // when `ready` (when given) says no; else the background is marked stale,
+  // `prepare` brings the cache up to date and the cache, from column `left`
+  // on, goes to the DC.
+  void PaintFromCache(HDC given, const std::function<void()>& prepare, int left = 0,
+                      const std::function<bool()>& ready = {});
 
   // Second half of construction: colours saved, the hook installed.
   void Start(bool repaint);

@@ -29,13 +29,6 @@ int EdgeOf(HWND w) {
   return (r.right - r.left - ClientWidth(w)) / 2;
 }
 
-bool IsCreateOrDestroy(const TMessage& m) { return LOWORD(m.WParam) == WM_CREATE || LOWORD(m.WParam) == WM_DESTROY; }
-
-void AdaptCreatedChild(const TMessage& m, TsCommonData* record) {
-  if (LOWORD(m.WParam) != WM_CREATE || !record) return;
-  if (auto* control = dynamic_cast<TControl*>(record->HostControl)) RequestControlAdapt(control);
-}
-
 void BroadcastToHost(TsCommonData* record, TMessage& m) {
   if (auto* host = record ? dynamic_cast<TWinControl*>(record->HostControl) : nullptr) BroadcastToChildren(host, m);
 }
@@ -121,11 +114,6 @@ void TvxPanelWnd::WndProc(TMessage& m) {
     case WM_UPDATEUISTATE:
       m.Result = 1;
       return;
-    case WM_PARENTNOTIFY:
-      if (!IsCreateOrDestroy(m)) break;
-      TvxMainWnd::WndProc(m);
-      AdaptCreatedChild(m, SkinData);
-      return;
     case WM_PRINT:
       if (!skinned) break;
       PaintWindow(reinterpret_cast<HDC>(m.WParam));
@@ -134,6 +122,7 @@ void TvxPanelWnd::WndProc(TMessage& m) {
     default:
       break;
   }
+  if (AnswerChildNotice(m)) return;
   TvxMainWnd::WndProc(m);
   if (m.Msg == WM_WINDOWPOSCHANGING && Hooked()) SendMessageW(WindowHandle, WM_NCPAINT, 0, 0);
 }
@@ -228,11 +217,6 @@ void TvxDlgPanelWnd::WndProc(TMessage& m) {
     case WM_UPDATEUISTATE:
       m.Result = 1;
       return;
-    case WM_PARENTNOTIFY:
-      if (!IsCreateOrDestroy(m)) break;
-      TvxMainWnd::WndProc(m);
-      AdaptCreatedChild(m, SkinData);
-      return;
     case WM_PRINT:
       if (!SkinData->IsSkinned(false)) break;
       // The panel's own content belongs to its picture as well.
@@ -242,6 +226,7 @@ void TvxDlgPanelWnd::WndProc(TMessage& m) {
     default:
       break;
   }
+  if (AnswerChildNotice(m)) return;
   TvxMainWnd::WndProc(m);
 }
 

@@ -92,6 +92,7 @@ void TsSkinProvider::NewWndProc(TMessage& m) {
 // -- Stage 1 ----------------------------------------------------------------------------------
 
 bool TsSkinProvider::CommonCommand(TMessage& m) {
+  if (AnswerIdentityQuery(m)) return true;
   const LPARAM manager = reinterpret_cast<LPARAM>(skinData_ ? skinData_->SkinManager() : nullptr);
   switch (SkinCmdOf(m.WParam)) {
     case SkinCmdNewSkin:
@@ -100,13 +101,6 @@ bool TsSkinProvider::CommonCommand(TMessage& m) {
     case SkinCmdSkinRemoved:
       if (skinData_ && m.LParam == manager) SkinRemoved(m);
       else BroadcastToChildren(form_, m);
-      return true;
-    case SkinCmdQuerySkinned:
-      m.LParam = 1;
-      m.Result = 1;
-      return true;
-    case SkinCmdQueryApplication:
-      m.Result = reinterpret_cast<LRESULT>(Application);
       return true;
     case SkinCmdQueryCacheOffset: {
       const TPoint offset = ClientOffset();

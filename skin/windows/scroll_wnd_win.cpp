@@ -5,6 +5,7 @@
 
 #include "platform/forms/forms.h"
 #include "platform/graphics/canvas.h"
+#include "skin/core/common_data_win.h"
 #include "skin/core/bitmap_create_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/dc_helpers_win.h"

@@ -19,16 +19,8 @@ void TvxSizerWnd::WndProc(TMessage& m) {
     CallOldProc(m);
     return;
   }
+  if (AnswerPaintMessages(m, [this](HDC dc) { PaintWindow(dc); })) return;
   switch (m.Msg) {
-    case WM_PAINT:
-      PaintWindow(reinterpret_cast<HDC>(m.WParam));
-      m.Result = 0;
-      return;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return;
-    case WM_NCPAINT:
-      return;
     case WM_NCLBUTTONDOWN:
       // A child has no sizing frame of its own: the parent is sized.
       if (m.WParam == HTBOTTOMRIGHT) {

@@ -1,7 +1,5 @@
 #include "skin/windows/bar_wnd_win.h"
 
-#include <memory>
-
 #include "skin/core/cache_bitmap_win.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/image_painting.h"
@@ -18,16 +16,8 @@ void TvxSpinWnd::WndProc(TMessage& m) {
     TvxMainWnd::WndProc(m);
     return;
   }
+  if (AnswerPaintMessages(m, [this](HDC dc) { PaintWindow(dc); })) return;
   switch (m.Msg) {
-    case WM_PAINT:
-      PaintWindow(reinterpret_cast<HDC>(m.WParam));
-      m.Result = 0;
-      return;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return;
-    case WM_NCPAINT:
-      return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
@@ -77,16 +67,7 @@ void TvxSpinWnd::PaintWindow(HDC given) {
     else
       DownState = pressed + 1;
   }
-  std::unique_ptr<TPaintScope> paint;
-  if (!given) paint = std::make_unique<TPaintScope>(WindowHandle);
-  if (SkinData->IsUpdating()) return;
-  TTargetDC dc(WindowHandle, given);
-  SkinData->BackgroundStale = true;
-  PrepareCache();
-  TBitmap* cache = CacheBitmapOf(SkinData);
-  if (!cache || SkinData->CachePixels().Empty()) return;
-  BitBlt(dc.Handle(), LeftOffset, 0, cache->Width() - LeftOffset, cache->Height(), cache->Canvas()->Handle(),
-         LeftOffset, 0, SRCCOPY);
+  PaintFromCache(given, [this] { PrepareCache(); }, LeftOffset);
 }
 
 void TvxSpinWnd::PrepareCache() {

@@ -25,13 +25,6 @@ void TvxToolBarWnd::WndProc(TMessage& m) {
     return;
   }
   switch (m.Msg) {
-    case WM_PAINT:
-      PaintWindow(reinterpret_cast<HDC>(m.WParam));
-      m.Result = 0;
-      return;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return;
     case WM_NCPAINT:
       PaintFrame();
       return;
@@ -50,6 +43,7 @@ void TvxToolBarWnd::WndProc(TMessage& m) {
     default:
       break;
   }
+  if (AnswerPaintMessages(m, [this](HDC dc) { PaintWindow(dc); })) return;
   if (m.Msg == CommandMessage && SkinCmdOf(m.WParam) == SkinCmdFinishUpdate && SkinData->IsUpdating()) {
     SkinData->MarkUpdating(false);
     RedrawWindow(WindowHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
