@@ -135,9 +135,14 @@ TEST_F(GeneratorProgram, GeneratesShowsAndSavesTheScript) {
   SaveAs(result, folder_.File(L"blocked"));
   HWND errorBox = program_->WaitForWindow(L"#32770");
   ASSERT_NE(errorBox, nullptr) << "no error box";
+  // The box's window is there before its controls are: wait for its text.
   std::wstring errorText;
-  for (HWND c = GetWindow(errorBox, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-    if (ClassOf(c) == L"Static") errorText += TextOf(c);
+  WaitUntil([&] {
+    errorText.clear();
+    for (HWND c = GetWindow(errorBox, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+      if (ClassOf(c) == L"Static") errorText += TextOf(c);
+    return errorText.find(L"blocked.uc") != std::wstring::npos;
+  });
   EXPECT_NE(errorText.find(L"blocked.uc"), std::wstring::npos) << brsm::FromUtf16(errorText);
   PostMessageW(errorBox, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(errorBox); }));
