@@ -76,7 +76,11 @@ LRESULT Forward(WNDPROC previous, HWND window, UINT msg, WPARAM wParam, LPARAM l
 }  // namespace
 
 void TvxChildHook::CallPrevious(TMessage& m) const {
-  if (!window_) return;
+  if (!window_) {
+    // Unhooked by the handler of this very message: it still goes on.
+    if (dispatchWindow_) m.Result = Forward(dispatchPrevious_, dispatchWindow_, m.Msg, m.WParam, m.LParam);
+    return;
+  }
   auto it = Hooks().find(window_);
   m.Result = Forward(it == Hooks().end() ? nullptr : it->second.Previous, window_, m.Msg, m.WParam, m.LParam);
 }
@@ -91,7 +95,18 @@ LRESULT CALLBACK TvxChildHook::Procedure(HWND window, UINT msg, WPARAM wParam, L
   if (hook) {
     brsm::DispatchScope scope;
     TMessage m = BuildMessage(msg, wParam, lParam);
+    const HWND outerWindow = hook->dispatchWindow_;
+    const WNDPROC outerPrevious = hook->dispatchPrevious_;
+    hook->dispatchWindow_ = window;
+    hook->dispatchPrevious_ = previous;
     brsm::GuardedCall(hook->sender_, [&] { hook->handler_(m); });
+    // The hook may have gone with the handler's window; only a hook still
+    // in the table is touched again.
+    auto still = hooks.find(window);
+    if (still != hooks.end() && still->second.Hook == hook) {
+      hook->dispatchWindow_ = outerWindow;
+      hook->dispatchPrevious_ = outerPrevious;
+    }
     result = m.Result;
   } else {
     result = Forward(previous, window, msg, wParam, lParam);

@@ -41,6 +41,10 @@ class TvxChildHook {
   TObject* sender_;
   std::function<void(TMessage&)> handler_;
   HWND window_ = nullptr;
+  // The window and previous procedure of the message being handled: a
+  // handler that unhooks still passes that message on.
+  HWND dispatchWindow_ = nullptr;
+  WNDPROC dispatchPrevious_ = nullptr;
 };
 
 // The hook a property names on the window, nullptr when none.

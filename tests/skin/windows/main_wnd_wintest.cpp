@@ -17,6 +17,7 @@
 #include "skin/core/skin_manager.h"
 #include "skin/windows/adapter_chain_win.h"
 #include "skin/windows/adapter_factory_win.h"
+#include "skin/windows/child_hook_win.h"
 #include "skin/windows/main_wnd_win.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
 
@@ -300,4 +301,23 @@ TEST_F(AdapterRootWinTest, FactoryTableHasAnEntryPerKindAndEmptyOnesMakeNothing)
   }
   EXPECT_NE(AdapterConstructor(TvxAdapterKind::EditWnd), nullptr);  // given back
   EXPECT_EQ(ProcOf(foreign), &ForeignProc);
+}
+
+// A child hook whose handler unhooks (its owner going with the window)
+// still passes that message on, and the window gets its procedure back.
+TEST_F(AdapterRootWinTest, ChildHookUnhookedByItsHandlerStillPassesTheMessageOn) {
+  TvxChildHook* hook = nullptr;
+  TvxChildHook child("VXTESTCH", nullptr, [&](TMessage& m) {
+    if (m.Msg == CommandMessage) hook->Uninstall();
+    hook->CallPrevious(m);
+  });
+  hook = &child;
+  ASSERT_TRUE(child.Install(foreign));
+  EXPECT_EQ(GetPropA(foreign, "VXTESTCH"), &child);
+  seen.clear();
+  EXPECT_EQ(SendMessageW(foreign, CommandMessage, 0, 0), 0x55);
+  EXPECT_TRUE(SawMessage(CommandMessage));
+  EXPECT_FALSE(child.Installed());
+  EXPECT_EQ(ProcOf(foreign), &ForeignProc);
+  EXPECT_EQ(GetPropA(foreign, "VXTESTCH"), nullptr);
 }
