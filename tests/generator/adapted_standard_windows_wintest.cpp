@@ -24,6 +24,7 @@
 #include "skin/windows/check_box_wnd_win.h"
 #include "skin/windows/hook_decisions.h"
 #include "skin/windows/hook_provider_win.h"
+#include "tests/support/marl_form_fixture.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/skinned_controls_check.h"
 #include "tests/support/windows_folder_skin.h"
@@ -75,24 +76,12 @@ bool HasMagenta(const std::vector<TColor>& pixels) {
   return std::count(pixels.begin(), pixels.end(), static_cast<TColor>(0xFF00FF)) > 0;
 }
 
-class AdaptedStandardWindows : public ::testing::Test {
+class AdaptedStandardWindows : public MarlFormTest<TForm1> {
  protected:
-  static void SetUpTestSuite() { brsm::StartSkinEngine(); }
-  void SetUp() override {
-    ParkCursor();
-    ASSERT_TRUE(PutMarlInWindowsFolder(MarlKind::Folder));
-    form = std::make_unique<TForm1>(Application);
-    form->AfterConstruction();
-    form->Show();
-    PumpFor(150);
-    ASSERT_TRUE(form->sSkinManager1->Active());
-  }
   void TearDown() override {
     for (TvxMainWnd*& a : adapters) FreeAdapter(a);
-    form.reset();
-    RemoveMarlFromWindowsFolder();
+    MarlFormTest::TearDown();
   }
-  std::unique_ptr<TForm1> form;
   std::vector<TvxMainWnd*> adapters;
 };
 

@@ -5,6 +5,7 @@
 
 #include "generator/skin_engine_start.h"
 #include "launcher/unit1.h"
+#include "tests/support/marl_form_fixture.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/skinned_controls_check.h"
 #include "tests/support/windows_folder_skin.h"
@@ -13,24 +14,7 @@ using namespace brsm::test;
 
 namespace {
 
-class MenuButtons : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { brsm::StartSkinEngine(); }
-  void SetUp() override {
-    ParkCursor();
-    ASSERT_TRUE(PutMarlInWindowsFolder(MarlKind::Folder));
-    form = std::make_unique<TForm1>(Application);
-    form->AfterConstruction();
-    form->Show();
-    PumpFor(150);
-    ASSERT_TRUE(form->sSkinManager1->Active());
-  }
-  void TearDown() override {
-    form.reset();
-    RemoveMarlFromWindowsFolder();
-  }
-  std::unique_ptr<TForm1> form;
-};
+using MenuButtons = MarlFormTest<TForm1>;
 
 }  // namespace
 
