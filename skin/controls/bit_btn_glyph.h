@@ -5,6 +5,7 @@
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/image_list.h"
+#include "skin/controls/button_face.h"
 #include "skin/controls/glyph_frames.h"
 #include "skin/core/common_data.h"
 #include "skin/core/section_painting.h"
@@ -59,6 +60,28 @@ bool ReadButtonGlyph(Button* button, TsButtonGlyphSource& s) {
   s.Look.Blend = button->Blend();
   s.Look.DisabledKind = button->DisabledGlyphKind();
   return true;
+}
+
+// What both skinned buttons read alike to place their glyph: the face, the
+// glyph and caption sizes given, and the layout properties; the arrow strip
+// is left to the caller.
+template <class Button>
+TsGlyphPlaceFacts ReadGlyphPlaceFacts(Button* button, TSize glyph, TSize caption, bool pressed) {
+  TsGlyphPlaceFacts f;
+  f.Width = button->Width();
+  f.Height = button->Height();
+  f.GlyphWidth = glyph.cx;
+  f.GlyphHeight = glyph.cy;
+  f.CaptionWidth = caption.cx;
+  f.CaptionHeight = caption.cy;
+  f.ShowCaption = button->ShowCaption();
+  f.HasCaption = !button->Caption().empty();
+  f.Margin = button->Margin();
+  f.Spacing = button->Spacing();
+  f.Layout = button->Layout();
+  f.Alignment = button->Alignment();
+  f.Pressed = pressed;
+  return f;
 }
 
 // A glyph into a cache (24-bit): the strip through PaintGlyphImage, else

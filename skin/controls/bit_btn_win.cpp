@@ -136,22 +136,8 @@ TSize TsBitBtn::CaptionSize() {
 
 TRect TsBitBtn::GlyphRect() {
   const TSize glyph = GlyphSize();
-  const TSize caption = CaptionSize();
-  TsGlyphPlaceFacts f;
-  f.Width = Width();
-  f.Height = Height();
-  f.GlyphWidth = glyph.cx;
-  f.GlyphHeight = glyph.cy;
-  f.CaptionWidth = caption.cx;
-  f.CaptionHeight = caption.cy;
-  f.ShowCaption = showCaption_;
-  f.HasCaption = !Caption().empty();
-  f.Margin = Margin();
-  f.Spacing = Spacing();
-  f.Layout = Layout();
-  f.Alignment = alignment_;
-  f.Pressed = CurrentState() == ButtonStatePressed;
-  const TPoint p = ButtonGlyphPosition(f);
+  const TPoint p = ButtonGlyphPosition(
+      ReadGlyphPlaceFacts(this, glyph, CaptionSize(), CurrentState() == ButtonStatePressed));
   return TRect{p.X, p.Y, p.X + glyph.cx, p.Y + glyph.cy};
 }
 

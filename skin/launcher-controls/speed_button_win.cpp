@@ -214,22 +214,9 @@ TSize TsSpeedButton::CaptionSize() {
 }
 
 TRect TsSpeedButton::GlyphRect() {
-  const TSize caption = CaptionSize();
-  TsGlyphPlaceFacts f;
-  f.Width = Width();
-  f.Height = Height();
+  TsGlyphPlaceFacts f = ReadGlyphPlaceFacts(this, TSize{GlyphWidth(), GlyphHeight()}, CaptionSize(),
+                                            CurrentState() == ButtonStatePressed);
   f.RightStrip = Strip();
-  f.GlyphWidth = GlyphWidth();
-  f.GlyphHeight = GlyphHeight();
-  f.CaptionWidth = caption.cx;
-  f.CaptionHeight = caption.cy;
-  f.ShowCaption = showCaption_;
-  f.HasCaption = !Caption().empty();
-  f.Margin = Margin();
-  f.Spacing = Spacing();
-  f.Layout = Layout();
-  f.Alignment = alignment_;
-  f.Pressed = CurrentState() == ButtonStatePressed;
   return SpeedButtonGlyphRect(f);
 }
 
