@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/forms/forms.h"
 #include "skin/controls/bit_btn.h"
@@ -19,9 +20,30 @@
 #include "skin/core/skin_manager.h"
 #include "skin/core/pixel_access.h"
 #include "skin/core/section_painting.h"
+#include "skin/core/skin_commands.h"
 #include "skin/core/skin_constants.h"
 
 namespace brsm::test {
+
+// Counts the skin commands a control receives, in front of its own procedure.
+class CommandLog {
+ public:
+  explicit CommandLog(TControl* c) {
+    hook_.Install(c, [this](TMessage& m) {
+      if (m.Msg == CommandMessage) Codes.push_back(SkinCmdOf(m.WParam));
+      hook_.Previous(m);
+    });
+  }
+  int Count(int code) const {
+    int n = 0;
+    for (int c : Codes) n += c == code;
+    return n;
+  }
+  std::vector<int> Codes;
+
+ private:
+  brsm::TWindowProcHook hook_;
+};
 
 inline void PumpFor(int ms) {
   const DWORD end = GetTickCount() + ms;

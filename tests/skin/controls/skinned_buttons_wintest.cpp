@@ -32,26 +32,6 @@ using namespace brsm::test;
 
 namespace {
 
-// Counts the commands a control receives, in front of its own procedure.
-class CommandLog {
- public:
-  explicit CommandLog(TControl* c) {
-    hook_.Install(c, [this](TMessage& m) {
-      if (m.Msg == CommandMessage) Codes.push_back(SkinCmdOf(m.WParam));
-      hook_.Previous(m);
-    });
-  }
-  int Count(int code) const {
-    int n = 0;
-    for (int c : Codes) n += c == code;
-    return n;
-  }
-  std::vector<int> Codes;
-
- private:
-  brsm::TWindowProcHook hook_;
-};
-
 bool PumpUntil(const std::function<bool()>& done, int ms = 2000) {
   return PumpWhile([&] { return !done(); }, ms);
 }

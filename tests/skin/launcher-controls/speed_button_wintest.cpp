@@ -32,25 +32,6 @@ using namespace brsm::test;
 
 namespace {
 
-class CommandLog {
- public:
-  explicit CommandLog(TControl* c) {
-    hook_.Install(c, [this](TMessage& m) {
-      if (m.Msg == CommandMessage) Codes.push_back(SkinCmdOf(m.WParam));
-      hook_.Previous(m);
-    });
-  }
-  int Count(int code) const {
-    int n = 0;
-    for (int c : Codes) n += c == code;
-    return n;
-  }
-  std::vector<int> Codes;
-
- private:
-  brsm::TWindowProcHook hook_;
-};
-
 // What a shown menu looked like, read by a timer while it is open; the
 // timer then closes it.
 struct MenuSeen {
