@@ -1,10 +1,16 @@
 # Sourced by the test and run scripts: a private Xvfb display and Wine prefix.
 #   brsm_display_start   start Xvfb (24-bit) on a free display, export DISPLAY
 #   brsm_wine_start DIR  make a fresh prefix in DIR, start its wineserver
+#   brsm_wine_use DIR    run Wine in the existing prefix in DIR
 #   brsm_wine_configure  fonts and window settings of the prefix in $WINEPREFIX
-#   brsm_env_stop        stop the wineserver and Xvfb that were started here
+#   brsm_prefix_stop DIR end every process of the prefix in DIR
+#   brsm_env_stop        end every process of the prefixes started or used
+#                        here, then the Xvfb started here; scripts set
+#                        'trap brsm_env_stop EXIT', which bash runs on errors
+#                        and on Ctrl+C too
 BRSM_XVFB_PID=""
 BRSM_WINESERVER_PID=""
+BRSM_PREFIXES=()
 
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -43,9 +49,11 @@ brsm_display_start() {
 
 brsm_wine_start() {
   local prefix=$1 decorated=${2:-N}
+  # Processes an earlier run left in the prefix would live on without it.
+  brsm_prefix_stop "$prefix"
   rm -rf "$prefix"
   mkdir -p "$(dirname "$prefix")"
-  export WINEPREFIX=$prefix
+  brsm_wine_use "$prefix"
   "$BRSM_WINE" wineboot -i >/dev/null 2>&1 || true
   brsm_wine_configure "$decorated"
   wineserver -w
@@ -55,6 +63,11 @@ brsm_wine_start() {
   BRSM_WINESERVER_PID=$!
   # Start the prefix's services once, before programs race to start them.
   "$BRSM_WINE" cmd.exe /c exit >/dev/null 2>&1 || true
+}
+
+brsm_wine_use() {
+  export WINEPREFIX=$1
+  BRSM_PREFIXES+=("$1")
 }
 
 # Settings of the prefix in $WINEPREFIX; DECORATED is N without a window
@@ -80,7 +93,39 @@ brsm_wine_configure() {
   done
 }
 
+# Wine's own processes (loader and server) whose environment names exactly
+# the prefix DIR: never another prefix's, nor a script that only exports it.
+brsm_prefix_pids() {
+  local f pid
+  for f in $(grep -lsxzF "WINEPREFIX=$1" /proc/[0-9]*/environ); do
+    pid=${f#/proc/}
+    pid=${pid%/environ}
+    case $(readlink "/proc/$pid/exe") in /usr/lib/wine/*) echo "$pid" ;; esac
+  done
+}
+
+# Ends every process of the prefix DIR. Its server ends its programs; its
+# service processes outlive a server that was ended by other means (killed
+# by its PID, or never known here) and are ended one by one.
+brsm_prefix_stop() {
+  local prefix=$1 pid i
+  WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX=$prefix wineserver -w >/dev/null 2>&1 || true
+  for i in $(seq 1 50); do
+    pid=$(brsm_prefix_pids "$prefix")
+    [ -z "$pid" ] && return 0
+    kill -KILL $pid 2>/dev/null || true
+    sleep 0.1
+  done
+  echo "wine-env: processes of $prefix are still running: $pid" >&2
+}
+
 brsm_env_stop() {
+  local prefix
+  for prefix in "${BRSM_PREFIXES[@]}"; do
+    brsm_prefix_stop "$prefix"
+  done
+  BRSM_PREFIXES=()
   if [ -n "$BRSM_WINESERVER_PID" ]; then
     kill "$BRSM_WINESERVER_PID" 2>/dev/null || true
     wait "$BRSM_WINESERVER_PID" 2>/dev/null || true
