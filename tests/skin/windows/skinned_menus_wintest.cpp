@@ -173,6 +173,37 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
   EXPECT_FALSE(PopupMenuInUse);
 }
 
+TEST_F(SkinnedMenusTest, ACheckedItemShowsItsMarkAndItsGlyph) {
+  Skinned();
+  auto* menu = new TPopupMenu(form.get());
+  const TColor glyph = 0x3060C0;
+  TMenuItem* items[2] = {Add(menu, "Plain"), Add(menu, "Ticked")};
+  for (TMenuItem* item : items) {
+    TBitmap* b = item->Bitmap();
+    b->SetSize(16, 16);
+    b->Canvas()->Brush()->SetColor(glyph);
+    b->Canvas()->FillRect(TRect{0, 0, 16, 16});
+  }
+  items[1]->SetChecked(true);
+  form->Perform(WM_NCACTIVATE, 1, 0);
+  int shown[2] = {-1, -1};
+  ShowWhileChecking(menu, [&](HWND w) {
+    Pump();
+    UpdateWindow(w);
+    HDC dc = GetDC(nullptr);
+    for (int i = 0; i < 2; ++i) {
+      RECT r{};
+      if (!GetMenuItemRect(nullptr, menu->Handle(), static_cast<UINT>(i), &r)) continue;
+      shown[i] = 0;
+      for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.left + 40; ++x) shown[i] += GetPixel(dc, x, y) == glyph;
+    }
+    ReleaseDC(nullptr, dc);
+  });
+  EXPECT_EQ(shown[0], 256);
+  EXPECT_EQ(shown[1], 256);
+}
+
 TEST_F(SkinnedMenusTest, PopupIsShapedOnceAndReshapedByTheApplicationMessages) {
   Skinned();
   auto* menu = new TPopupMenu(form.get());
