@@ -414,6 +414,29 @@ TEST_F(SkinnedMenusTest, BarItemIsOneLessThanTheMenuLine) {
   EXPECT_GT(w, 0);
 }
 
+TEST_F(SkinnedMenusTest, BarItemsBesideAHiddenOneTakeTheirOwnPlaces) {
+  TsSkinProvider* p = Skinned();
+  TMainMenu* bar = Bar({"Hidden", "Second", "Third"});
+  bar->Items()->Items(0)->SetVisible(false);
+  p->RepaintFrameNow();
+  Pump();
+  const TColor face = KitColor(MarlSectionIndex("MENUITEM"), 0);
+  RECT w{};
+  GetWindowRect(Wnd(), &w);
+  HDC dc = GetWindowDC(Wnd());
+  for (UINT i = 0; i < 2; ++i) {
+    RECT r{};
+    ASSERT_TRUE(GetMenuItemRect(Wnd(), bar->Handle(), i, &r));
+    int faces = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) faces += static_cast<TColor>(GetPixel(dc, x - w.left, y - w.top)) == face;
+    // The face shows inside the item's border and around its text; a place
+    // left bare shows none of it.
+    EXPECT_GT(faces, (r.right - r.left) * (r.bottom - r.top) / 16) << i;
+  }
+  ReleaseDC(Wnd(), dc);
+}
+
 TEST_F(SkinnedMenusTest, DisabledBarItemIsBlendedOverTheFormCache) {
   TsSkinProvider* p = Skinned();
   TMainMenu* bar = Bar({"On", "Off"});
