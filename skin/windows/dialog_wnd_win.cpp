@@ -773,7 +773,17 @@ void TvxDialogWnd::WndProc(TMessage& m) {
       inherited = true;
       break;
     case WM_MOUSELEAVE:
+    case WM_NCMOUSELEAVE:
       SetHotButton(0, true);
+      inherited = true;
+      break;
+    case WM_NCMOUSEMOVE:
+      // Only the non-client leave tells that the pointer left through the
+      // title bar.
+      if (HotButton != 0) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, w, 0};
+        TrackMouseEvent(&track);
+      }
       inherited = true;
       break;
     case DialogChildrenChangedMessage:

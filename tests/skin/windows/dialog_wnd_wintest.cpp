@@ -9,9 +9,11 @@
 
 #include "skin/core/paint_seam.h"
 #include "skin/core/skin_hook_win.h"
+#include "skin/windows/bar_wnd_win.h"
 #include "skin/windows/dialog_wnd_win.h"
 #include "skin/windows/hook_provider_win.h"
 #include "tests/skin/windows/provider_test_support.h"
+#include "tests/support/open_menu.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/kit_pictures.h"
 
@@ -19,7 +21,12 @@ namespace {
 
 using brsm::kit::KitColor;
 using brsm::kit::MarlSectionIndex;
+using brsm::kit::Shade;
+using brsm::test::NearColor;
+using brsm::test::WindowPixel;
+using providertest::MovePointer;
 using providertest::ProviderWinTest;
+using providertest::PumpUntil;
 
 // Marl's glyphs: frame s of glyph g is KitColor(g, 10 + s) on magenta.
 enum : int { kBigClose = 30, kBigMax = 31, kBigMin = 33, kSmallClose = 35 };
@@ -213,6 +220,22 @@ TEST_F(DialogFrameTest, AMessageBoxFrameIsReadBackInTheKitsColours) {
   EXPECT_FALSE(IsWindow(dialog));
   ASSERT_FALSE(commands.empty());
   EXPECT_EQ(LOWORD(commands.back()), IDCANCEL);
+}
+
+TEST_F(DialogFrameTest, AHotCloseButtonCoolsWhenThePointerLeavesThroughTheTitleBar) {
+  TvxDialogWnd* a = Open(kBox);
+  ASSERT_NE(a, nullptr);
+  RECT w{};
+  GetWindowRect(dialog, &w);
+  const TPoint close = Centre(a->CloseButton.Rect);
+  MovePointer(w.left + close.X - 6, w.top + close.Y);
+  MovePointer(w.left + close.X, w.top + close.Y);
+  ASSERT_TRUE(PumpUntil([&] { return a->HotButton == HTCLOSE; }));
+  EXPECT_EQ(Pixel(close), GlyphColor(kSmallClose, 1));
+  // Straight out of the dialog, faster than any move over its edge.
+  MovePointer(w.left + close.X, w.top > 60 ? w.top - 50 : w.bottom + 50);
+  EXPECT_TRUE(PumpUntil([&] { return a->HotButton == 0; }));
+  EXPECT_EQ(Pixel(close), GlyphColor(kSmallClose, 0));
 }
 
 TEST_F(DialogFrameTest, AResizableDialogHasBigButtonsAndAGrip) {
