@@ -173,7 +173,7 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
   EXPECT_FALSE(PopupMenuInUse);
 }
 
-TEST_F(SkinnedMenusTest, ACheckedItemShowsItsMarkAndItsGlyph) {
+TEST_F(SkinnedMenusTest, ACheckedItemKeepsItsGlyph) {
   Skinned();
   auto* menu = new TPopupMenu(form.get());
   const TColor glyph = 0x3060C0;
