@@ -22,6 +22,7 @@
 #include "skin/windows/caption_layout.h"
 #include "skin/windows/frame_cutouts.h"
 #include "skin/windows/hook_provider_win.h"
+#include "skin/windows/skinable_menus_win.h"
 
 bool RegionBusy = false;
 bool ButtonPressed = false;
@@ -47,6 +48,10 @@ TvxDialogWnd::TvxDialogWnd(const TvxAdapterArgs& args) : TvxScrollWnd(args) {
   SystemMenu = std::make_unique<TvxSystemMenu>(this);
   SystemMenu->UpdateItems();
   if (SkinData) SkinData->MarkUpdating(true);
+  // The menu has no owner, so the painter's walk over the application
+  // never reaches it: it is hooked here, like any popup of the program.
+  if (DefaultManager && DefaultManager->SkinnedPopups() && DefaultManager->SkinableMenus())
+    SetPopupSkinned(DefaultManager->SkinableMenus(), SystemMenu.get(), true);
 }
 
 TvxDialogWnd::~TvxDialogWnd() {
@@ -583,7 +588,12 @@ void TvxDialogWnd::NCLButtonUp(TMessage& m, bool clientMessage) {
 // -- Window procedure ---------------------------------------------------------------------------
 
 HBRUSH TvxDialogWnd::BackgroundBrush() {
-  const TColor color = DefaultManager ? DefaultManager->GlobalBackColor() : ColorToRGB(clBtnFace);
+  // The client is painted from the record's section; whatever the dialog
+  // fills with this brush must not stand out from it.
+  const TsGeneralData* section = SkinData ? SkinData->Section() : nullptr;
+  const TColor color = section          ? ColorToRGB(section->Color)
+                       : DefaultManager ? DefaultManager->GlobalBackColor()
+                                        : ColorToRGB(clBtnFace);
   if (!brush_ || color != brushColor_) {
     if (brush_) DeleteObject(brush_);
     brush_ = CreateSolidBrush(static_cast<COLORREF>(color));
@@ -773,7 +783,17 @@ void TvxDialogWnd::WndProc(TMessage& m) {
       inherited = true;
       break;
     case WM_MOUSELEAVE:
+    case WM_NCMOUSELEAVE:
       SetHotButton(0, true);
+      inherited = true;
+      break;
+    case WM_NCMOUSEMOVE:
+      // Only the non-client leave tells that the pointer left through the
+      // title bar.
+      if (HotButton != 0) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, w, 0};
+        TrackMouseEvent(&track);
+      }
       inherited = true;
       break;
     case DialogChildrenChangedMessage:

@@ -63,6 +63,19 @@ HICON CaptionIconHandle(TCustomForm* form, int height) {
   return LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
 }
 
+// Where an item stands in the menu's handle: hidden items are left out of
+// it, and a maximised MDI child puts its window menu in front.
+int HandlePosition(HMENU menu, const TMenuItem* item) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA;
+    if (GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) && info.dwItemData == item->Command()) return i;
+  }
+  return -1;
+}
+
 // Points a canvas at another DC for a while; the old one comes back on
 // every path.
 class CanvasOnDC {
@@ -296,6 +309,16 @@ void TsSkinProvider::DrawMenuLine(const TPixelBufferView& cache) {
     TitleCache->SetSize(line.Width(), line.Height());
     BitBlt(TitleCache->Canvas()->Handle(), 0, 0, line.Width(), line.Height(), cdc, 0, top, SRCCOPY);
   }
+  // The maximised child's window-menu icon stands where the system put its
+  // item, at the line's left.
+  if (MDIParentProvider == this && HasMaximisedMDIChild()) {
+    const int size = MenuHeight() - 2;
+    if (size > 0) {
+      DrawIconEx(cdc, FrameWidth() + 1, top + 1, CaptionIconHandle(form_->ActiveMDIChild(), size), size, size, 0,
+                 nullptr, DI_NORMAL);
+      GdiFlush();
+    }
+  }
   TMainMenu* menu = form_->Menu();
   HWND wnd = form_->HandleIfAllocated();
   if (!menu || !wnd) return;
@@ -305,8 +328,9 @@ void TsSkinProvider::DrawMenuLine(const TPixelBufferView& cache) {
     TMenuItem* item = items->Items(i);
     if (!item->Visible() || !item->OnAdvancedDrawItem || item->GroupIndex() < lastGroup) continue;
     lastGroup = item->GroupIndex();
+    const int position = HandlePosition(menu->Handle(), item);
     RECT r{};
-    if (!GetMenuItemRect(wnd, menu->Handle(), static_cast<UINT>(i), &r)) continue;
+    if (position < 0 || !GetMenuItemRect(wnd, menu->Handle(), static_cast<UINT>(position), &r)) continue;
     const TRect at{r.left - form_->Left(), r.top - form_->Top(), r.right - form_->Left(), r.bottom - form_->Top()};
     item->OnAdvancedDrawItem(item, CacheBitmap()->Canvas(), at, TOwnerDrawState{odNoAccel});
   }

@@ -11,6 +11,7 @@
 #include "skin/core/skin_hook_win.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/adapter_factory_win.h"
+#include "skin/windows/bar_wnd_win.h"
 #include "skin/windows/dialog_wnd_win.h"
 #include "skin/windows/hook_decisions.h"
 #include "skin/windows/skin_provider.h"
@@ -121,6 +122,7 @@ bool TvxProvider::AdaptChildWindow(HWND child) {
   AdaptingDialogChild = false;
   if (!adapter) return true;
   if (choice.DialogMode) adapter->DialogMode = true;
+  if (auto* spin = dynamic_cast<TvxSpinWnd*>(adapter)) spin->LeftOffset = choice.LeftOffset;
   ChildAdapters.push_back(adapter);
   // The child's own window gives its first placement.
   if (!choice.ListedOnly) GetWindowPosInParent(child, adapter->Place);

@@ -261,9 +261,14 @@ void TsSkinProvider::PaintButtonImage(int code, const TPixelBufferView& cache) {
   const int title = code - CaptionTitleButton;
   if (title >= 0 && title < titleButtons_->Count()) {
     TsTitleButton* b = titleButtons_->Items(title);
-    if (!b->UseSkinData()) return;
-    if (const TsMaskData* item = MaskOf(m, b->Button.ImageIndex)) {
-      const int mode = b->Button.State == 0 && !FormActive ? 2 : 1;
+    if (!b->UseSkinData()) {
+      // Without the skin's image the platform's face shows where the
+      // button is and that it answers.
+      RECT face{button->Rect.Left, button->Rect.Top, button->Rect.Right, button->Rect.Bottom};
+      const UINT state = (b->Button.State == 2 ? DFCS_PUSHED : 0) | (b->Enabled() ? 0 : DFCS_INACTIVE);
+      DrawFrameControl(CacheBitmap()->Canvas()->Handle(), &face, DFC_BUTTON, DFCS_BUTTONPUSH | state);
+    } else if (const TsMaskData* item = MaskOf(m, b->Button.ImageIndex)) {
+      const int mode = !b->Enabled() || (b->Button.State == 0 && !FormActive) ? 2 : 1;
       PaintMaskGlyph(cache, {button->Rect.Left, button->Rect.Top}, b->Button.State, *item, mode);
     }
     GdiFlush();
@@ -339,7 +344,8 @@ void TsSkinProvider::WMNCLButtonDown(TMessage& m) {
   if (title >= 0 && title < titleButtons_->Count()) {
     PressButton(code);
     // The handler may delete buttons: the index is checked again on release.
-    titleButtons_->Items(title)->MouseDown(mbLeft, TShiftState{}, x, y);
+    const TPoint client = form_->ScreenToClient(TPoint{x, y});
+    titleButtons_->Items(title)->MouseDown(mbLeft, TShiftState{}, client.X, client.Y);
     return;
   }
   if (wnd && IsIconic(wnd)) {
@@ -455,7 +461,9 @@ void TsSkinProvider::WMNCLButtonUp(TMessage& m) {
     case raTitleButtonUp: {
       TsTitleButton* b = titleButtons_->Items(in.Code - CaptionTitleButton);
       SetHotButton(0, true);
-      b->MouseUp(mbLeft, TShiftState{}, XOf(m.LParam), YOf(m.LParam));
+      // The same client point as the press got, whichever message brought it.
+      const TPoint client = form_->ScreenToClient(mouse);
+      b->MouseUp(mbLeft, TShiftState{}, client.X, client.Y);
       return;
     }
     case raOther: break;

@@ -463,6 +463,21 @@ void TsSkinProvider::SkinnedMessage(TMessage& m) {
       SetHotButton(0, true);
       OldWndProc(m);
       return;
+    case WM_NCMOUSEMOVE:
+      OldWndProc(m);
+      // The platform tracks the client area only: a pointer that leaves
+      // through the title bar must still cool the hot button.
+      if (HotButton != 0 && wnd) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, wnd, 0};
+        TrackMouseEvent(&track);
+      }
+      return;
+    case WM_NCMOUSELEAVE:
+      // A held button keeps its press while it has the mouse: the release
+      // decides and cools it.
+      if (!ButtonDown || GetCapture() != wnd) SetHotButton(0, true);
+      OldWndProc(m);
+      return;
     case WM_PRINT: WMPrint(m); return;
     case WM_PRINTCLIENT: m.Result = 0; return;
     case CM_VISIBLECHANGED:

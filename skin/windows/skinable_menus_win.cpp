@@ -304,12 +304,10 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
       GdiFlush();
       PaintMaskGlyph(image->PixelView(), TPoint{painter->Margin, (h - cell.Y) / 2}, itemState, m->MaskItems[mask], 1);
     }
-  } else {
-    const TSize g = GlyphSizeOf(item);
-    const int y = (h - g.cy) / 2;
-    DrawGlyph(item, image->Canvas(), y, y);
   }
   const TSize glyph = GlyphSizeOf(item);
+  const int glyphY = (h - glyph.cy) / 2;
+  DrawGlyph(item, image->Canvas(), glyphY, glyphY);
   TCanvas* c = image->Canvas();
   SetMenuFont(c, item, state.Contains(odDefault) || item->Default());
   std::string text = item->Caption();

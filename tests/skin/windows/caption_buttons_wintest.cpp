@@ -14,6 +14,8 @@ namespace {
 using brsm::kit::KitColor;
 using brsm::kit::MarlSectionIndex;
 using providertest::ProviderWinTest;
+using providertest::MovePointer;
+using providertest::PumpUntil;
 using providertest::TVersionPlatform;
 
 // The BICON/SICON glyphs of Marl: frame s of glyph g is a square of
@@ -194,20 +196,50 @@ TEST_F(CaptionTest, TitleButtonEventsOnceEachAndDisabledOnesAnswerCaption) {
   auto* button = static_cast<TsTitleButton*>(p->TitleButtons()->Add());
   auto* off = static_cast<TsTitleButton*>(p->TitleButtons()->Add());
   off->SetEnabled(false);
+  // Without the skin's image: the platform's face and the glyph, whose
+  // bottom-left pixel is the see-through key.
+  auto* plain = static_cast<TsTitleButton*>(p->TitleButtons()->Add());
+  plain->SetUseSkinData(false);
+  const TColor glyph = 0x204080;
+  plain->Glyph()->SetSize(12, 12);
+  plain->Glyph()->Canvas()->Brush()->SetColor(glyph);
+  plain->Glyph()->Canvas()->FillRect(TRect{0, 0, 12, 12});
+  plain->Glyph()->Canvas()->SetPixel(0, 11, 0x00FF00);
   EXPECT_EQ(button->Name(), "TsTitleButton");
   int downs = 0, ups = 0;
   TObject* sender = nullptr;
-  button->OnMouseDown = [&](TObject* s, TMouseButton, TShiftState, int, int) {
+  TPoint down{-1, -1}, up{-2, -2};
+  button->OnMouseDown = [&](TObject* s, TMouseButton, TShiftState, int x, int y) {
     ++downs;
     sender = s;
+    down = {x, y};
   };
-  button->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++ups; };
+  button->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int x, int y) {
+    ++ups;
+    up = {x, y};
+  };
   ShowAndActivate();
   p->RepaintFrameNow();
   Pump();
   const TPoint at = Centre(button->Button.Rect);
   ASSERT_FALSE(button->Button.Rect.IsEmpty());
   EXPECT_LT(button->Button.Rect.Right, p->ButtonMin.Rect.Left);
+  // The enabled button in the TITLEBUTTON image's normal frame, the disabled
+  // one in the inactive look.
+  ASSERT_TRUE(p->FormActive);
+  const TColor normal = KitColor(MarlSectionIndex("GLOBALINFO"), 10);
+  EXPECT_EQ(WindowPixel(at), normal);
+  const TColor disabled = WindowPixel(Centre(off->Button.Rect));
+  EXPECT_NE(disabled, normal);
+  EXPECT_NE(disabled, WindowPixel({Centre(off->Button.Rect).X, 1}));
+  ASSERT_FALSE(plain->Button.Rect.IsEmpty());
+  EXPECT_EQ(WindowPixel(Centre(plain->Button.Rect)), glyph);
+  EXPECT_EQ(WindowPixel({plain->Button.Rect.Left + 3, Centre(plain->Button.Rect).Y}),
+            static_cast<TColor>(GetSysColor(COLOR_BTNFACE)));
+  EXPECT_EQ(WindowPixel({plain->Button.Rect.Left + 4, plain->Button.Rect.Top + (plain->Button.Rect.Height() - 12) / 2 + 11}),
+            static_cast<TColor>(GetSysColor(COLOR_BTNFACE)));
+  EXPECT_TRUE(brsm::test::SaveScreenshot("caption_title_buttons"));
+
   EXPECT_EQ(HitAt(Centre(off->Button.Rect)), HTCAPTION);
   EXPECT_EQ(HitAt(at), CaptionTitleButton);
   SendMessageW(Wnd(), WM_NCLBUTTONDOWN, CaptionTitleButton, ScreenAt(at));
@@ -216,13 +248,32 @@ TEST_F(CaptionTest, TitleButtonEventsOnceEachAndDisabledOnesAnswerCaption) {
   ClientToScreen(Wnd(), &client);
   RECT w{};
   GetWindowRect(Wnd(), &w);
-  SendMessageW(Wnd(), WM_LBUTTONUP, 0,
-               MAKELPARAM(w.left + at.X - client.x, w.top + at.Y - client.y));
+  const TPoint inClient{w.left + at.X - client.x, w.top + at.Y - client.y};
+  SendMessageW(Wnd(), WM_LBUTTONUP, 0, MAKELPARAM(inClient.X, inClient.Y));
   EXPECT_EQ(downs, 1);
   EXPECT_EQ(ups, 1);
   EXPECT_EQ(sender, button);
+  // Both events in the form's client coordinates.
+  EXPECT_EQ(down, inClient);
+  EXPECT_EQ(up, inClient);
   EXPECT_EQ(p->HotButton, 0);
   EXPECT_NE(GetCapture(), Wnd());
+}
+
+TEST_F(CaptionTest, AHotButtonCoolsWhenThePointerLeavesThroughTheTitleBar) {
+  TsSkinProvider* p = Skinned();
+  RECT w{};
+  GetWindowRect(Wnd(), &w);
+  const TPoint close = Centre(p->ButtonClose.Rect);
+  MovePointer(w.left + close.X - 10, w.top + close.Y);
+  MovePointer(w.left + close.X, w.top + close.Y);
+  ASSERT_TRUE(PumpUntil([&] { return p->HotButton == HTCLOSE; }));
+  EXPECT_EQ(WindowPixel(close), GlyphColor(kClose, 1));
+  // Straight out to a far corner, faster than any move over the frame.
+  MovePointer(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+  EXPECT_TRUE(PumpUntil([&] { return p->HotButton == 0; }));
+  EXPECT_EQ(WindowPixel(close), GlyphColor(kClose, 0));
+  EXPECT_TRUE(brsm::test::SaveScreenshot("caption_close_cooled"));
 }
 
 TEST_F(CaptionTest, RaisingOnPaintGivesTheCanvasBack) {

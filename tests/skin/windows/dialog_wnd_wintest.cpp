@@ -9,9 +9,11 @@
 
 #include "skin/core/paint_seam.h"
 #include "skin/core/skin_hook_win.h"
+#include "skin/windows/bar_wnd_win.h"
 #include "skin/windows/dialog_wnd_win.h"
 #include "skin/windows/hook_provider_win.h"
 #include "tests/skin/windows/provider_test_support.h"
+#include "tests/support/open_menu.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/kit_pictures.h"
 
@@ -19,7 +21,12 @@ namespace {
 
 using brsm::kit::KitColor;
 using brsm::kit::MarlSectionIndex;
+using brsm::kit::Shade;
+using brsm::test::NearColor;
+using brsm::test::WindowPixel;
+using providertest::MovePointer;
 using providertest::ProviderWinTest;
+using providertest::PumpUntil;
 
 // Marl's glyphs: frame s of glyph g is KitColor(g, 10 + s) on magenta.
 enum : int { kBigClose = 30, kBigMax = 31, kBigMin = 33, kSmallClose = 35 };
@@ -96,8 +103,9 @@ class DialogFrameTest : public ProviderWinTest {
     ProviderWinTest::TearDown();
   }
   // A shown, activated dialog and its frame adapter.
-  TvxDialogWnd* Open(DWORD style, DWORD exStyle = 0, const wchar_t* title = L"Foreign") {
-    const std::vector<WORD> t = Template(style | WS_VISIBLE, exStyle, title);
+  TvxDialogWnd* Open(DWORD style, DWORD exStyle = 0, const wchar_t* title = L"Foreign",
+                     const wchar_t* other = nullptr) {
+    const std::vector<WORD> t = Template(style | WS_VISIBLE, exStyle, title, other);
     dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(t.data()),
                                         nullptr, RecordingProc, 0);
     EXPECT_NE(dialog, nullptr);
@@ -149,14 +157,36 @@ void CALLBACK ChooseLastItem(HWND, UINT, UINT_PTR id, DWORD) {
   PostMessageW(menuShown, WM_KEYDOWN, VK_RETURN, 0);
 }
 
-// Notes where the menu on screen stands, then closes it.
+// Notes where the menu on screen stands and how its frame and first item
+// look, then closes it.
 RECT menuAt{};
+TColor menuFrame = 0, menuItemFace = 0;
+const char* menuShot = "";
 void CALLBACK NoteMenuAndEscape(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   menuShown = FindWindowW(L"#32768", nullptr);
   if (!menuShown) return;
+  UpdateWindow(menuShown);
   GetWindowRect(menuShown, &menuAt);
+  menuFrame = WindowPixel(menuShown, 1, (menuAt.bottom - menuAt.top) / 2);
+  // Right of the first item's text, halfway down it.
+  const int firstItem = std::max(GetSystemMetrics(SM_CYMENU), 12);
+  menuItemFace = WindowPixel(menuShown, menuAt.right - menuAt.left - 14, 3 + firstItem / 2);
+  EXPECT_TRUE(brsm::test::SaveScreenshot(menuShot));
   PostMessageW(menuShown, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+// Opens a system message box's window menu from its icon while the box
+// shows, then closes the box.
+void CALLBACK OpenBoxMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND box = FindWindowW(L"#32770", L"Boxed menu");
+  if (!box) return;
+  RECT w{};
+  GetWindowRect(box, &w);
+  SetTimer(nullptr, 0, 150, NoteMenuAndEscape);
+  SendMessageW(box, WM_NCLBUTTONDOWN, HTSYSMENU, MAKELPARAM(w.left + 4, w.top + 8));
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
 constexpr DWORD kBox = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -185,8 +215,11 @@ TEST_F(DialogFrameTest, AMessageBoxFrameIsReadBackInTheKitsColours) {
   EXPECT_FALSE(InRegion({0, height - 1}));
   EXPECT_FALSE(InRegion({width - 1, height - 1}));
   EXPECT_EQ(Pixel({1, height / 2}), brsm::kit::Shade(KitColor(MarlSectionIndex("FORM"), 11)));
-  // The client in the skin's background colour.
-  EXPECT_EQ(SendMessageW(dialog, WM_CTLCOLORDLG, 0, 0), SendMessageW(dialog, WM_CTLCOLORDLG, 0, 0));
+  // The client's brush in the DIALOG section's colour.
+  LOGBRUSH brush{};
+  ASSERT_EQ(GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_CTLCOLORDLG, 0, 0)), sizeof brush, &brush),
+            static_cast<int>(sizeof brush));
+  EXPECT_EQ(brush.lbColor, KitColor(MarlSectionIndex("DIALOG"), 0));
   EXPECT_FALSE(RegionBusy);
 
   // WM_GETDLGCODE is answered by nobody.
@@ -213,6 +246,22 @@ TEST_F(DialogFrameTest, AMessageBoxFrameIsReadBackInTheKitsColours) {
   EXPECT_FALSE(IsWindow(dialog));
   ASSERT_FALSE(commands.empty());
   EXPECT_EQ(LOWORD(commands.back()), IDCANCEL);
+}
+
+TEST_F(DialogFrameTest, AHotCloseButtonCoolsWhenThePointerLeavesThroughTheTitleBar) {
+  TvxDialogWnd* a = Open(kBox);
+  ASSERT_NE(a, nullptr);
+  RECT w{};
+  GetWindowRect(dialog, &w);
+  const TPoint close = Centre(a->CloseButton.Rect);
+  MovePointer(w.left + close.X - 6, w.top + close.Y);
+  MovePointer(w.left + close.X, w.top + close.Y);
+  ASSERT_TRUE(PumpUntil([&] { return a->HotButton == HTCLOSE; }));
+  EXPECT_EQ(Pixel(close), GlyphColor(kSmallClose, 1));
+  // Straight out to a far corner, faster than any move over the frame.
+  MovePointer(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+  EXPECT_TRUE(PumpUntil([&] { return a->HotButton == 0; }));
+  EXPECT_EQ(Pixel(close), GlyphColor(kSmallClose, 0));
 }
 
 TEST_F(DialogFrameTest, AResizableDialogHasBigButtonsAndAGrip) {
@@ -284,10 +333,14 @@ TEST_F(DialogFrameTest, TheWindowMenuOpensSkinnedAndItsCloseClosesTheDialog) {
   EXPECT_FALSE(a->SystemMenu->miSize->Visible());
   // A left press on the icon opens it below the icon.
   menuShown = nullptr;
+  menuShot = "dialog_window_menu";
   SetTimer(nullptr, 0, 150, NoteMenuAndEscape);
   SendMessageW(dialog, WM_NCLBUTTONDOWN, HTSYSMENU, ScreenAt({4, 8}));
   Pump();
   ASSERT_NE(menuShown, nullptr);
+  // In the skin's look: MAINMENU's frame, MENUITEM's face.
+  EXPECT_TRUE(NearColor(menuFrame, Shade(KitColor(MarlSectionIndex("MAINMENU"), 10)))) << std::hex << menuFrame;
+  EXPECT_TRUE(NearColor(menuItemFace, KitColor(MarlSectionIndex("MENUITEM"), 0))) << std::hex << menuItemFace;
   RECT w{};
   GetWindowRect(dialog, &w);
   EXPECT_EQ(menuAt.left, w.left + GetSystemMetrics(SM_CXDLGFRAME));
@@ -307,6 +360,39 @@ TEST_F(DialogFrameTest, TheWindowMenuOpensSkinnedAndItsCloseClosesTheDialog) {
   EXPECT_GE(Seen(WM_SYSCOMMAND), 1);
   ASSERT_FALSE(commands.empty());
   EXPECT_EQ(LOWORD(commands.back()), IDCANCEL);
+
+  // A system message box's window menu takes the same look.
+  menuShown = nullptr;
+  menuFrame = menuItemFace = 0;
+  menuShot = "message_box_window_menu";
+  SetTimer(nullptr, 0, 200, OpenBoxMenu);
+  MessageBoxW(Wnd(), L"Its window menu", L"Boxed menu", MB_OK);
+  ASSERT_NE(menuShown, nullptr);
+  EXPECT_TRUE(NearColor(menuFrame, Shade(KitColor(MarlSectionIndex("MAINMENU"), 10)))) << std::hex << menuFrame;
+  EXPECT_TRUE(NearColor(menuItemFace, KitColor(MarlSectionIndex("MENUITEM"), 0))) << std::hex << menuItemFace;
+}
+
+TEST_F(DialogFrameTest, AnUpDownLeavesItsTwoLeftColumnsAlone) {
+  InitCommonControls();
+  ASSERT_NE(Open(kBox, 0, L"Foreign", UPDOWN_CLASSW), nullptr);
+  HWND spin = FindWindowExW(dialog, nullptr, UPDOWN_CLASSW, nullptr);
+  ASSERT_NE(spin, nullptr);
+  SetWindowPos(spin, nullptr, 0, 0, 16, 28, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  TvxSpinWnd* adapter = nullptr;
+  for (TvxMainWnd* a : FindProviderByHandle(dialog)->ChildAdapters)
+    if (a->WindowHandle == spin) adapter = dynamic_cast<TvxSpinWnd*>(a);
+  ASSERT_NE(adapter, nullptr);
+  EXPECT_EQ(adapter->LeftOffset, 2);
+  HDC dc = GetDC(spin);
+  const RECT all{0, 0, 16, 28};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  ReleaseDC(spin, dc);
+  SendMessageW(spin, WM_PAINT, 0, 0);
+  for (int y : {2, 14, 25}) {
+    EXPECT_EQ(WindowPixel(spin, 0, y), 0u) << y;
+    EXPECT_EQ(WindowPixel(spin, 1, y), 0u) << y;
+    EXPECT_NE(WindowPixel(spin, 2, y), 0u) << y;
+  }
 }
 
 TEST_F(DialogFrameTest, RemovingTheSkinGivesTheDialogItsFrameBack) {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "platform/forms/menus.h"
+#include "platform/graphics/icon.h"
 #include "skin/windows/base_wnd_win.h"
 #include "skin/windows/mdi_form_win.h"
 #include "tests/skin/windows/provider_test_support.h"
@@ -105,6 +107,76 @@ TEST_F(MDIFormTest, ClientTakesTheMDIAreaFollowsItsWindowAndGoesWithTheSkin) {
   ShowAndActivate();
   ASSERT_TRUE(provider->HasMDISupport());
   EXPECT_EQ(ClientAdapterClass(), "TvxMDIWnd");
+}
+
+TEST_F(MDIFormTest, AMaximisedChildsIconAndTheBarsItemsStandInTheirPlaces) {
+  // Children need their parent to be the application's main form.
+  providertest::TRecordingForm* frame = nullptr;
+  Application->CreateForm(frame);
+  form.reset(frame);
+  form->SetTag(-98);
+  manager = new TsSkinManager(form.get());
+  manager->SetSkinDirectory(SkinDirectory());
+  manager->SetSkinName("Marl");
+  form->SetFormStyle(fsMDIForm);
+  form->SetBounds(60, 60, 360, 280);
+  auto* bar = new TMainMenu(form.get());
+  for (const char* caption : {"File", "Edit"}) {
+    auto* item = new TMenuItem(form.get());
+    item->SetCaption(caption);
+    bar->Items()->Add(item);
+  }
+  form->SetMenu(bar);
+  provider = new TsSkinProvider(form.get());
+  ShowAndActivate();
+  ASSERT_EQ(Application->MainForm(), form.get());
+
+  auto child = std::make_unique<TForm>(Application);
+  child->SetTag(-98);
+  child->SetFormStyle(fsMDIChild);
+  {
+    BYTE andBits[16 * 16 / 8] = {};
+    std::vector<DWORD> pixels(16 * 16, 0x00123456);
+    HBITMAP color = CreateBitmap(16, 16, 1, 32, pixels.data());
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, andBits);
+    ICONINFO info{TRUE, 0, 0, mask, color};
+    child->Icon()->SetHandle(CreateIconIndirect(&info));
+    DeleteObject(color);
+    DeleteObject(mask);
+  }
+  new TsSkinProvider(child.get());
+  child->Show();
+  child->SetWindowState(wsMaximized);
+  Pump();
+  ASSERT_TRUE(provider->HasMaximisedMDIChild());
+  provider->RepaintFrameNow();
+  Pump();
+  EXPECT_TRUE(brsm::test::SaveScreenshot("mdi_maximised_child_menu_line"));
+
+  RECT w{};
+  GetWindowRect(Wnd(), &w);
+  HDC dc = GetWindowDC(Wnd());
+  const int size = provider->MenuHeight() - 2;
+  const int top = provider->FrameHeight() + provider->CaptionHeight() + 1;
+  EXPECT_EQ(GetPixel(dc, provider->FrameWidth() + 1 + size / 2, top + size / 2), 0x563412u);
+  // Each item where the menu has it, after the child's window menu.
+  const COLORREF face = manager->SectionItems[static_cast<size_t>(manager->LookupSection("MENUITEM"))].Color;
+  for (int i = 0; i < 2; ++i) {
+    const UINT command = bar->Items()->Items(i)->Command();
+    int position = -1;
+    for (int at = 0; at < GetMenuItemCount(bar->Handle()); ++at)
+      if (GetMenuItemID(bar->Handle(), at) == command) position = at;
+    RECT r{};
+    ASSERT_TRUE(GetMenuItemRect(Wnd(), bar->Handle(), static_cast<UINT>(position), &r)) << i;
+    int faces = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) faces += GetPixel(dc, x - w.left, y - w.top) == face;
+    // The face shows inside the item's border and around its text; a place
+    // left bare shows none of it.
+    EXPECT_GT(faces, (r.right - r.left) * (r.bottom - r.top) / 16) << i;
+  }
+  ReleaseDC(Wnd(), dc);
+  child.reset();
 }
 
 TEST_F(MDIFormTest, SupportWithoutFormOrClientDoesNothing) {

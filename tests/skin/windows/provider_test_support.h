@@ -51,6 +51,26 @@ class TRecordingForm : public TForm {
   std::function<void(TMessage&)> OnMessage;  // runs before the form's handling
 };
 
+// The pointer moved as a user moves it: the system's own mouse messages.
+inline void MovePointer(int x, int y) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof(in));
+}
+
+// Pumps until `done` holds, for two seconds at most.
+template <class Done>
+bool PumpUntil(Done done) {
+  for (int i = 0; i < 100 && !done(); ++i) {
+    Sleep(20);
+    Application->ProcessMessages();
+  }
+  return done();
+}
+
 // Answers an older or newer system; the Windows answers come back after.
 class TVersionPlatform : public TSkinPlatform {
  public:

@@ -173,6 +173,37 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
   EXPECT_FALSE(PopupMenuInUse);
 }
 
+TEST_F(SkinnedMenusTest, ACheckedItemKeepsItsGlyph) {
+  Skinned();
+  auto* menu = new TPopupMenu(form.get());
+  const TColor glyph = 0x3060C0;
+  TMenuItem* items[2] = {Add(menu, "Plain"), Add(menu, "Ticked")};
+  for (TMenuItem* item : items) {
+    TBitmap* b = item->Bitmap();
+    b->SetSize(16, 16);
+    b->Canvas()->Brush()->SetColor(glyph);
+    b->Canvas()->FillRect(TRect{0, 0, 16, 16});
+  }
+  items[1]->SetChecked(true);
+  form->Perform(WM_NCACTIVATE, 1, 0);
+  int shown[2] = {-1, -1};
+  ShowWhileChecking(menu, [&](HWND w) {
+    Pump();
+    UpdateWindow(w);
+    HDC dc = GetDC(nullptr);
+    for (int i = 0; i < 2; ++i) {
+      RECT r{};
+      if (!GetMenuItemRect(nullptr, menu->Handle(), static_cast<UINT>(i), &r)) continue;
+      shown[i] = 0;
+      for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.left + 40; ++x) shown[i] += GetPixel(dc, x, y) == glyph;
+    }
+    ReleaseDC(nullptr, dc);
+  });
+  EXPECT_EQ(shown[0], 256);
+  EXPECT_EQ(shown[1], 256);
+}
+
 TEST_F(SkinnedMenusTest, PopupIsShapedOnceAndReshapedByTheApplicationMessages) {
   Skinned();
   auto* menu = new TPopupMenu(form.get());
@@ -381,6 +412,29 @@ TEST_F(SkinnedMenusTest, BarItemIsOneLessThanTheMenuLine) {
   Measure(file, w, h);
   EXPECT_EQ(h, GetSystemMetrics(SM_CYMENU) - 1);
   EXPECT_GT(w, 0);
+}
+
+TEST_F(SkinnedMenusTest, BarItemsBesideAHiddenOneTakeTheirOwnPlaces) {
+  TsSkinProvider* p = Skinned();
+  TMainMenu* bar = Bar({"Hidden", "Second", "Third"});
+  bar->Items()->Items(0)->SetVisible(false);
+  p->RepaintFrameNow();
+  Pump();
+  const TColor face = KitColor(MarlSectionIndex("MENUITEM"), 0);
+  RECT w{};
+  GetWindowRect(Wnd(), &w);
+  HDC dc = GetWindowDC(Wnd());
+  for (UINT i = 0; i < 2; ++i) {
+    RECT r{};
+    ASSERT_TRUE(GetMenuItemRect(Wnd(), bar->Handle(), i, &r));
+    int faces = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) faces += static_cast<TColor>(GetPixel(dc, x - w.left, y - w.top)) == face;
+    // The face shows inside the item's border and around its text; a place
+    // left bare shows none of it.
+    EXPECT_GT(faces, (r.right - r.left) * (r.bottom - r.top) / 16) << i;
+  }
+  ReleaseDC(Wnd(), dc);
 }
 
 TEST_F(SkinnedMenusTest, DisabledBarItemIsBlendedOverTheFormCache) {
