@@ -588,12 +588,7 @@ void TvxDialogWnd::NCLButtonUp(TMessage& m, bool clientMessage) {
 // -- Window procedure ---------------------------------------------------------------------------
 
 HBRUSH TvxDialogWnd::BackgroundBrush() {
-  // The client is painted from the record's section; whatever the dialog
-  // fills with this brush must not stand out from it.
-  const TsGeneralData* section = SkinData ? SkinData->Section() : nullptr;
-  const TColor color = section          ? ColorToRGB(section->Color)
-                       : DefaultManager ? DefaultManager->GlobalBackColor()
-                                        : ColorToRGB(clBtnFace);
+  const TColor color = DefaultManager ? DefaultManager->GlobalBackColor() : ColorToRGB(clBtnFace);
   if (!brush_ || color != brushColor_) {
     if (brush_) DeleteObject(brush_);
     brush_ = CreateSolidBrush(static_cast<COLORREF>(color));

@@ -215,11 +215,12 @@ TEST_F(DialogFrameTest, AMessageBoxFrameIsReadBackInTheKitsColours) {
   EXPECT_FALSE(InRegion({0, height - 1}));
   EXPECT_FALSE(InRegion({width - 1, height - 1}));
   EXPECT_EQ(Pixel({1, height / 2}), brsm::kit::Shade(KitColor(MarlSectionIndex("FORM"), 11)));
-  // The client's brush in the DIALOG section's colour.
+  // The client's brush in the skin's global background colour (GLOBALINFO's).
   LOGBRUSH brush{};
   ASSERT_EQ(GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_CTLCOLORDLG, 0, 0)), sizeof brush, &brush),
             static_cast<int>(sizeof brush));
-  EXPECT_EQ(brush.lbColor, KitColor(MarlSectionIndex("DIALOG"), 0));
+  EXPECT_EQ(brush.lbColor, KitColor(MarlSectionIndex("GLOBALINFO"), 0));
+  EXPECT_NE(brush.lbColor, static_cast<COLORREF>(ColorToRGB(clBtnFace)));
   EXPECT_FALSE(RegionBusy);
 
   // WM_GETDLGCODE is answered by nobody.
