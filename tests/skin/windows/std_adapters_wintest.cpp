@@ -24,6 +24,7 @@
 #include "skin/windows/check_box_wnd_win.h"
 #include "skin/windows/panel_wnd_win.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
+#include "tests/support/print_check.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/marl_skin.h"
 
@@ -68,26 +69,6 @@ KitSkin FlatSkin(bool withGroup) {
   return skin;
 }
 
-// A window's pixels as the screen shows them, or as WM_PRINT gives them.
-std::vector<TColor> Capture(HWND w, bool print) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  const int cx = r.right - r.left, cy = r.bottom - r.top;
-  std::unique_ptr<TBitmap> bmp(new TBitmap(cx, cy));
-  HDC dc = bmp->Canvas()->Handle();
-  if (print) {
-    SendMessageW(w, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
-  } else {
-    HDC screen = GetWindowDC(w);
-    BitBlt(dc, 0, 0, cx, cy, screen, 0, 0, SRCCOPY);
-    ReleaseDC(w, screen);
-  }
-  std::vector<TColor> out;
-  for (int y = 0; y < cy; ++y)
-    for (int x = 0; x < cx; ++x) out.push_back(BitmapPixel(bmp.get(), x, y));
-  return out;
-}
-
 TColor At(HWND w, int x, int y) {
   HDC dc = GetWindowDC(w);
   const COLORREF c = GetPixel(dc, x, y);
@@ -119,16 +100,6 @@ TColor Mix(TColor own, TColor under, double ownWeight) {
     out |= static_cast<TColor>(static_cast<int>(v + 0.5)) << s;
   }
   return out;
-}
-
-// WM_PRINT gives what the screen shows; else the first pixel that differs.
-::testing::AssertionResult PrintsAsShown(HWND w) {
-  const std::vector<TColor> printed = Capture(w, true), shown = Capture(w, false);
-  for (size_t i = 0; i < shown.size(); ++i)
-    if (printed[i] != shown[i])
-      return ::testing::AssertionFailure() << "at (" << i % Width(w) << ", " << i / Width(w) << ") printed " << std::hex
-                                           << printed[i] << ", shown " << shown[i];
-  return ::testing::AssertionSuccess();
 }
 
 bool HasMagenta(const std::vector<TColor>& pixels) {
