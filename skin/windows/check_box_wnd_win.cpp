@@ -157,7 +157,6 @@ void TvxCheckBoxWnd::PaintCaption() {
   const bool multiLine = (style & StyleMultiLine) != 0;
   const bool focused = (StateOf(WindowHandle) & BST_FOCUS) != 0;
   if (auto* control = dynamic_cast<TControl*>(SkinData->HostControl)) canvas->Font()->Assign(control->Font());
-  canvas->Refresh();
   const TSize text = MeasureText(canvas->Handle(), Caption, std::max(limit, 0),
                                  multiLine ? DT_WORDBREAK : DT_SINGLELINE);
   const TRect rect = CheckCaptionRect(TSize{Place.Width, Place.Height}, box.Width(), text,
@@ -187,7 +186,6 @@ void TvxGroupBoxWnd::SelectFont() {
     canvas->Font()->Assign(control->Font());
   else
     AssignWindowFont(canvas, WindowHandle);
-  canvas->Refresh();
 }
 
 TRect TvxGroupBoxWnd::CaptionRect() {

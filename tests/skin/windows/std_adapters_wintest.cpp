@@ -102,6 +102,17 @@ TColor Mix(TColor own, TColor under, double ownWeight) {
   return out;
 }
 
+// A text's size in the window's own font, as the system measures it.
+TSize TextSizeIn(HWND w, const wchar_t* text) {
+  HDC dc = GetDC(w);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(w, WM_GETFONT, 0, 0)));
+  RECT r{};
+  DrawTextW(dc, text, -1, &r, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(w, dc);
+  return TSize{r.right - r.left, r.bottom - r.top};
+}
+
 bool HasMagenta(const std::vector<TColor>& pixels) {
   for (TColor c : pixels)
     if ((c & 0xFFFFFF) == 0xFF00FF) return true;
@@ -283,6 +294,23 @@ TEST_F(StdAdaptersWinTest, CheckBoxesShowRadioImagesForBothRadioTypesAndRepaintO
   SetWindowTextW(radio, L"Renamed");
   EXPECT_EQ(At(radio, 6, 10), KitColorFor(2));
   EXPECT_EQ(LastWindowStyle & 0xF, BS_AUTORADIOBUTTON);
+
+  // Focused, the dotted frame is one pixel wider than the caption on
+  // either side: its black dots span the text's width + 1.
+  HWND focused = Make(L"BUTTON", L"Caption", BS_AUTOCHECKBOX, 10, 100, 120, 20, panel->Handle());
+  Adapt(TvxAdapterKind::CheckBoxWnd, focused, "CHECKBOX");
+  SetFocus(focused);
+  Pump(20);
+  ASSERT_TRUE(SendMessageW(focused, BM_GETSTATE, 0, 0) & BST_FOCUS);
+  const std::vector<TColor> shown = Capture(focused, false);
+  int firstDot = Width(focused), lastDot = -1;
+  for (size_t i = 0; i < shown.size(); ++i)
+    if (shown[i] == 0) {
+      firstDot = std::min(firstDot, static_cast<int>(i % Width(focused)));
+      lastDot = std::max(lastDot, static_cast<int>(i % Width(focused)));
+    }
+  EXPECT_EQ(lastDot - firstDot, TextSizeIn(focused, L"Caption").cx + 1);
+  SaveScreenshot("std_adapters_focused_check_box");
 }
 
 TEST_F(StdAdaptersWinTest, GroupFrameRunsThroughTheCaptionMiddleBrokenBehindIt) {
@@ -298,6 +326,8 @@ TEST_F(StdAdaptersWinTest, GroupFrameRunsThroughTheCaptionMiddleBrokenBehindIt) 
   EXPECT_EQ(At(group, 190, 0), kPanel);   // above the frame
   EXPECT_EQ(At(group, 100, 80), kGroupFace);
   EXPECT_EQ(Capture(group, true), Capture(group, false));
+  // The caption is measured in the window's font: 2 below its text.
+  EXPECT_EQ(caption, std::max(4, static_cast<int>(TextSizeIn(group, L"Group").cy)) + 2);
 }
 
 TEST_F(StdAdaptersWinTest, WithoutTheirSectionsAdaptersLeaveNoMagenta) {
