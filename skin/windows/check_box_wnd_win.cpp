@@ -137,7 +137,7 @@ void TvxCheckBoxWnd::PaintWindow(HDC given) {
 void TvxCheckBoxWnd::PrepareCache() {
   if (!SizeCacheToWindow(SkinData, WindowHandle)) return;
   AssignWindowFont(CacheBitmapOf(SkinData)->Canvas(), WindowHandle);
-  const TUnderWindow under(WindowHandle, Place);
+  const TUnderWindow under(WindowHandle, Place, SkinData);
   const TPixelBufferView pixels = SkinData->CachePixels();
   PaintControlSkin(SkinData, under.Info(), true, 0, pixels, TPoint{0, 0}, TRect{0, 0, pixels.Width, pixels.Height},
                    SkinData->IsActiveState() ? 1 : 0);
@@ -288,7 +288,7 @@ void TvxGroupBoxWnd::PrepareCache() {
   SelectFont();
   const TRect caption = CaptionRect();
   const int captionHeight = caption.Bottom;
-  const TUnderWindow under(WindowHandle, Place);
+  const TUnderWindow under(WindowHandle, Place, SkinData);
   const TPixelBufferView pixels = SkinData->CachePixels();
   under.CopyTo(pixels, TRect{0, 0, pixels.Width, std::min(captionHeight, pixels.Height)});
   // The frame's top edge runs through the middle of the caption.

@@ -330,6 +330,28 @@ TEST_F(StdAdaptersWinTest, GroupFrameRunsThroughTheCaptionMiddleBrokenBehindIt) 
   EXPECT_EQ(caption, std::max(4, static_cast<int>(TextSizeIn(group, L"Group").cy)) + 2);
 }
 
+TEST_F(StdAdaptersWinTest, HostedGroupBoxOverAPlainPanelShowsThePanelsColour) {
+  Load(FlatSkin(true));
+  constexpr TColor kPlain = 0x3070F0;
+  auto* plain = new TPanel(form.get());
+  plain->SetParent(form.get());
+  plain->SetBounds(270, 10, 230, 160);
+  plain->SetBevelOuter(bvNone);
+  plain->SetCaption("");
+  plain->SetColor(kPlain);
+  auto* group = new TGroupBox(form.get());
+  group->SetParent(plain);
+  group->SetBounds(10, 10, 200, 120);
+  group->SetCaption("Group");
+  Pump(20);
+  AdaptControl(TvxAdapterKind::GroupBoxWnd, group, "GROUPBOX");
+  HWND w = group->Handle();
+  EXPECT_EQ(At(w, 190, 0), kPlain);  // above the frame: the parent control's colour
+  EXPECT_EQ(At(w, 7, 1), kPlain);    // behind the caption
+  EXPECT_EQ(At(w, 100, 80), kGroupFace);
+  SaveScreenshot("std_adapters_group_on_panel");
+}
+
 TEST_F(StdAdaptersWinTest, WithoutTheirSectionsAdaptersLeaveNoMagenta) {
   Load(FlatSkin(false));
   HWND group = Make(L"BUTTON", L"Group", BS_GROUPBOX, 10, 10, 200, 120, form->Handle());
