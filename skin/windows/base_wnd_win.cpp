@@ -143,6 +143,10 @@ void TvxEditWnd::PrepareCache() {
     if (!ColorsApplied) ApplySkinColors();
     RefreshControlCache(SkinData, WindowHandle, DialogMode);
   }
+  PaintBorderItem();
+}
+
+void TvxEditWnd::PaintBorderItem() {
   if (DialogMode || !SkinData->CacheBitmap) return;
   TsSkinManager* manager = SkinData->SkinManager();
   if (!manager || !manager->IsValidMaskIndex(SkinData->BorderItemIndex)) return;

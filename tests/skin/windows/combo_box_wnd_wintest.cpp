@@ -1,6 +1,6 @@
 // The combo-box adapters on real "COMBOBOX" windows of a test form with the
-// kit's Marl: frame, button and arrow pixels in their three looks, the list
-// coloured once from its own section (never in dialog mode), the list's
+// kit's Marl: frame, button and arrow pixels in their three looks, the
+// dropped list's skinned border, the list coloured once from its own section (never in dialog mode), the list's
 // brush gone with the adapter, WM_PRINT's text, and the foreign box's
 // button rule.
 #include <gtest/gtest.h>
@@ -122,10 +122,12 @@ TEST_F(ComboBoxWndWinTest, FrameButtonAndArrowComeFromTheSkinInTheirThreeLooks) 
   ASSERT_TRUE(adapter->Hooked());
   const TRect b = adapter->GetButtonRect();
   EXPECT_EQ(b.Width(), GetSystemMetrics(SM_CXVSCROLL));
+  TColor boxEdge = 0;
   {
     Shot screen(combo, false);
     // The frame ring is COMBOBOX's border, inherited from EDIT.
     EXPECT_TRUE(Near(screen.At(1, 10), Shade(Kit("EDIT", 10)))) << std::hex << screen.At(1, 10);
+    boxEdge = screen.At(0, 10);
     ExpectButton(screen, 0);
   }
   // The pointer over the box makes it the hot window: the button turns hot.
@@ -138,6 +140,15 @@ TEST_F(ComboBoxWndWinTest, FrameButtonAndArrowComeFromTheSkinInTheirThreeLooks) 
   ASSERT_TRUE(IsWindowVisible(ListOf(combo)));
   EXPECT_EQ(adapter->ListHandle, ListOf(combo));
   ExpectButton(Shot(combo, true), 2);
+  // The dropped list's edge is EDIT's border, as the box's is.
+  {
+    Shot list(ListOf(combo), false);
+    RECT r{};
+    GetWindowRect(ListOf(combo), &r);
+    const TColor edge = list.At(0, (r.bottom - r.top) / 2);
+    EXPECT_TRUE(Near(edge, Shade(Kit("EDIT", 10)))) << std::hex << edge;
+    EXPECT_EQ(edge, boxEdge);
+  }
   SaveScreenshot("combo_box_wnd_pressed");
   SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
   manager->SetHotControl(0);
