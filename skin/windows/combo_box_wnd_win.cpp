@@ -165,11 +165,12 @@ void TvxComboBoxWnd::MakeListAdapter() {
   ListAdapter->SimpleBox = SimpleBox();
 }
 
+// Every WM_CTLCOLORLISTBOX is answered in the skin's colours: a list
+// coloured only once would fall back to the system's at its next repaint.
 void TvxComboBoxWnd::ColorList(TMessage& m) {
   TvxEditWnd::WndProc(m);
-  if (ListColored || !Hooked()) return;
-  ListColored = true;
-  ListHandle = reinterpret_cast<HWND>(m.LParam);
+  if (!Hooked()) return;
+  if (!ListHandle) ListHandle = reinterpret_cast<HWND>(m.LParam);
   if (!ListAdapter && ListHandle) MakeListAdapter();
   const LRESULT answer = SendCmdToWindow(ListHandle, SkinCmdQuerySectionIndex, 0);
   TsSkinManager* manager = SkinData->SkinManager();
@@ -178,9 +179,16 @@ void TvxComboBoxWnd::ColorList(TMessage& m) {
   const TsGeneralData& section = manager->SectionItems[static_cast<size_t>(answer - 1)];
   HDC dc = reinterpret_cast<HDC>(m.WParam);
   if (section.FontColor[0] >= 0) SetTextColor(dc, ColorToRGB(section.FontColor[0]));
-  SetBkColor(dc, ColorToRGB(section.Color));
-  if (listBrush_) DeleteObject(listBrush_);
-  listBrush_ = CreateSolidBrush(ColorToRGB(section.Color));
+  const COLORREF color = ColorToRGB(section.Color);
+  SetBkColor(dc, color);
+  // One brush while the colour stays: the list may still paint with the
+  // brush of the previous answer.
+  LOGBRUSH current{};
+  if (!listBrush_ || GetObjectW(listBrush_, sizeof current, &current) != sizeof current ||
+      current.lbColor != color) {
+    if (listBrush_) DeleteObject(listBrush_);
+    listBrush_ = CreateSolidBrush(color);
+  }
   m.Result = reinterpret_cast<LRESULT>(listBrush_);
 }
 

@@ -1,8 +1,8 @@
 // The combo-box adapters on real "COMBOBOX" windows of a test form with the
 // kit's Marl: frame, button and arrow pixels in their three looks, the
-// dropped list's skinned border, the list coloured once from its own section (never in dialog mode), the list's
-// brush gone with the adapter, WM_PRINT's text, and the foreign box's
-// button rule.
+// dropped list's skinned border, the list coloured from its own section at
+// every asking (never in dialog mode), the list's brush gone with the
+// adapter, WM_PRINT's text, and the foreign box's button rule.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -156,7 +156,7 @@ TEST_F(ComboBoxWndWinTest, FrameButtonAndArrowComeFromTheSkinInTheirThreeLooks) 
   ExpectButton(Shot(combo, true), 0);
 }
 
-TEST_F(ComboBoxWndWinTest, ListIsColouredOnTheFirstMessageOnlyAndItsBrushGoesWithTheAdapter) {
+TEST_F(ComboBoxWndWinTest, ListIsColouredAtEveryMessageAndItsBrushGoesWithTheAdapter) {
   HWND combo = MakeCombo(CBS_DROPDOWN);
   Adapt(combo);
   HWND list = ListOf(combo);
@@ -175,11 +175,14 @@ TEST_F(ComboBoxWndWinTest, ListIsColouredOnTheFirstMessageOnlyAndItsBrushGoesWit
   EXPECT_EQ(static_cast<TColor>(lb.lbColor), Kit("EDIT", 0));
   EXPECT_EQ(static_cast<TColor>(GetBkColor(dc)), Kit("EDIT", 0));
   EXPECT_EQ(static_cast<TColor>(GetTextColor(dc)), Kit("EDIT", 2));
+  // A later repaint of the list asks again and gets the same colours.
   SetTextColor(dc, 0);
+  SetBkColor(dc, 0xFFFFFF);
   const auto second = reinterpret_cast<HBRUSH>(
       SendMessageW(combo, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(list)));
-  EXPECT_NE(second, first);
-  EXPECT_EQ(GetTextColor(dc), 0u);
+  EXPECT_EQ(second, first);
+  EXPECT_EQ(static_cast<TColor>(GetBkColor(dc)), Kit("EDIT", 0));
+  EXPECT_EQ(static_cast<TColor>(GetTextColor(dc)), Kit("EDIT", 2));
   FreeAdapter(adapter);
   EXPECT_EQ(GetObjectType(first), 0u);
 }
