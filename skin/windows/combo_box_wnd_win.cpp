@@ -1,5 +1,6 @@
 #include "skin/windows/combo_box_wnd_win.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/forms/stdctrls.h"
@@ -125,8 +126,14 @@ void TvxComboBoxWnd::PrintText() {
   TCanvas* canvas = cache->Canvas();
   if (TControl* c = Control()) canvas->SetFont(c->Font());
   const TRect size = WindowSize(WindowHandle);
-  // Every style writes between the frame and the button.
-  TRect r{kFrameWidth, kFrameWidth, GetButtonRect().Left, size.Height() - kFrameWidth};
+  // Every style writes between the frame and the button, on whichever side
+  // the button stands.
+  const TRect button = GetButtonRect();
+  TRect r{kFrameWidth, kFrameWidth, button.Left, size.Height() - kFrameWidth};
+  if (RightToLeft(WindowHandle)) {
+    r.Left = std::max(button.Right, kFrameWidth);
+    r.Right = size.Width() - kFrameWidth;
+  }
   if (r.IsEmpty()) return;
   const std::string text = ComboText(WindowHandle);
   const bool listOnly = (GetWindowLongW(WindowHandle, GWL_STYLE) & 3) == CBS_DROPDOWNLIST;

@@ -2,7 +2,8 @@
 // kit's Marl: frame, button and arrow pixels in their three looks, the
 // dropped list's skinned border, the list coloured from its own section at
 // every asking (never in dialog mode), the list's brush gone with the
-// adapter, WM_PRINT's text, and the foreign box's button rule.
+// adapter, WM_PRINT's text beside the button on either side, and the
+// foreign box's button rule.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -219,22 +220,31 @@ TEST_F(ComboBoxWndWinTest, SimpleBoxHasNoButtonAndItsListIsFlagged) {
   EXPECT_FALSE(adapter->ListAdapter->DialogMode);
 }
 
-TEST_F(ComboBoxWndWinTest, PrintShowsTheSelectedTextBesideTheButton) {
-  HWND combo = MakeCombo(CBS_DROPDOWNLIST);
-  Adapt(combo);
-  const TRect b = adapter->GetButtonRect();
-  const TRect text{3, 3, b.Left, b.Bottom - 1};
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  Shot empty(combo, true);
-  SendMessageW(combo, CB_SETCURSEL, 1, 0);
-  Shot selected(combo, true);
-  int changed = 0;
-  for (int y = text.Top; y < text.Bottom; ++y)
-    for (int x = text.Left; x < text.Right; ++x) changed += empty.At(x, y) != selected.At(x, y);
-  EXPECT_GT(changed, 40);  // "WWWWWWWW" is written
-  // Nothing of it reaches the button.
-  for (int x = b.Left; x < b.Right; ++x) EXPECT_EQ(empty.At(x, 10), selected.At(x, 10)) << x;
-  ExpectButton(selected, 0);
+TEST_F(ComboBoxWndWinTest, PrintShowsTheSelectedTextBesideTheButtonOnEitherSide) {
+  for (bool rightToLeft : {false, true}) {
+    SCOPED_TRACE(rightToLeft ? "right to left" : "left to right");
+    HWND combo = MakeCombo(CBS_DROPDOWNLIST);
+    if (rightToLeft) SetWindowLongW(combo, GWL_EXSTYLE, GetWindowLongW(combo, GWL_EXSTYLE) | WS_EX_RTLREADING);
+    Adapt(combo);
+    const TRect b = adapter->GetButtonRect();
+    RECT r{};
+    GetWindowRect(combo, &r);
+    const TRect text = rightToLeft ? TRect{b.Right, 3, r.right - r.left - 3, b.Bottom - 1}
+                                   : TRect{3, 3, b.Left, b.Bottom - 1};
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    Shot empty(combo, true);
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    Shot selected(combo, true);
+    int changed = 0;
+    for (int y = text.Top; y < text.Bottom; ++y)
+      for (int x = text.Left; x < text.Right; ++x) changed += empty.At(x, y) != selected.At(x, y);
+    EXPECT_GT(changed, 40);  // "WWWWWWWW" is written
+    // Nothing of it reaches the button.
+    for (int x = b.Left; x < b.Right; ++x) EXPECT_EQ(empty.At(x, 10), selected.At(x, 10)) << x;
+    ExpectButton(selected, 0);
+    FreeAdapter(adapter);
+    DestroyWindow(combo);
+  }
 }
 
 TEST_F(ComboBoxWndWinTest, OnAControlTheBoxTakesTheSkinsColoursAndGivesThemBack) {
