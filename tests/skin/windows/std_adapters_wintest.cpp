@@ -527,6 +527,45 @@ TEST_F(StdAdaptersWinTest, ToolBarItemsTakeTheButtonSectionAPressedImageMovesSep
   }
 }
 
+TEST_F(StdAdaptersWinTest, ToolBarTextOnTwoLinesIsOneFontHeightApart) {
+  Load(FlatSkin(true));
+  InitCommonControls();
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+                             10, 200, 200, 60, panel->Handle(), nullptr, nullptr, nullptr);
+  SendMessageW(bar, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(bar, TB_SETMAXTEXTROWS, 2, 0);
+  TBBUTTON item{I_IMAGENONE, 1, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0,
+                reinterpret_cast<INT_PTR>(L"Ab Ab Ab Ab Ab Ab")};
+  SendMessageW(bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(bar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(50, 50));
+  SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(50, 50));
+  Adapt(TvxAdapterKind::ToolBarWnd, bar, "BAR");
+  RECT r{};
+  SendMessageW(bar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+  ASSERT_GT(r.bottom - r.top, 30);
+  // The rows of the item that hold text: two runs, each starting with "Ab".
+  const TColor face = At(bar, r.left + 1, r.bottom - 2);
+  std::vector<int> starts;
+  bool inText = false;
+  for (int y = r.top; y < r.bottom; ++y) {
+    bool text = false;
+    for (int x = r.left + 2; x < r.right - 2 && !text; ++x) text = At(bar, x, y) != face;
+    if (text && !inText) starts.push_back(y);
+    inText = text;
+  }
+  ASSERT_EQ(starts.size(), 2u);
+  HDC dc = GetDC(bar);
+  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(bar, dc);
+  EXPECT_EQ(starts[1] - starts[0], metrics.tmHeight);
+}
+
 TEST_F(StdAdaptersWinTest, PanelsTakeTheirSectionFromTheBevelsAndNestedDialogsShowTheSkin) {
   Load(FlatSkin(true));
   auto* plain = new TPanel(form.get());
