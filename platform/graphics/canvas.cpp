@@ -48,7 +48,9 @@ TCanvas::~TCanvas() {
 }
 
 HDC TCanvas::Handle() {
-  RequiredState({csHandleValid});
+  // Whoever takes the DC measures and draws with it directly: it must hold
+  // the canvas's own objects, not what a change left selected.
+  RequiredState({csHandleValid, csFontValid, csPenValid, csBrushValid});
   return handle_;
 }
 

@@ -47,7 +47,8 @@ class TCanvas : public TPersistent {
   ~TCanvas() override;
 
   // The DC, made by CreateHandle when there is none (EInvalidOperation
-  // "Canvas does not allow drawing" when the canvas cannot make one).
+  // "Canvas does not allow drawing" when the canvas cannot make one), with
+  // the canvas's current font, pen and brush selected into it.
   HDC Handle();
   // Points the canvas at a DC it does not own (nullptr: at none); our
   // objects are selected out of the previous DC first.

@@ -47,7 +47,7 @@ TColor QueryWindowBackColor(HWND parent) {
   return answer == SkinTransparentColor ? ColorToRGB(clBtnFace) : ColorToRGB(answer);
 }
 
-TUnderWindow::TUnderWindow(HWND window, const TvxWindowPlace& place) {
+TUnderWindow::TUnderWindow(HWND window, const TvxWindowPlace& place, const TsCommonData* record) {
   TCacheInfo parent = EmptyCacheInfo;
   GetParentCacheInfoOfWindow(window, parent);
   if (parent.Ready && !parent.Bmp.Empty()) {
@@ -57,7 +57,17 @@ TUnderWindow::TUnderWindow(HWND window, const TvxWindowPlace& place) {
     info_.Y += place.Position.Y;
     return;
   }
-  color_ = QueryWindowBackColor(place.Parent);
+  // A hosted control stands on its parent control, whose own colour is the
+  // answer when the parent has no skinned one; clBtnFace is only a guess
+  // for a foreign window's parent.
+  const auto* host = record ? dynamic_cast<const TControl*>(record->HostControl) : nullptr;
+  if (host && host->Parent()) {
+    QueryParentColor(host->Parent());
+    color_ = ParentBackColor;
+    ParentBackColor = SkinTransparentColor;
+  } else {
+    color_ = QueryWindowBackColor(place.Parent);
+  }
   fill_.Resize(std::max(place.Width, 1), std::max(place.Height, 1));
   FillRectPixels(fill_.View(), TRect{0, 0, fill_.Width(), fill_.Height()}, color_);
   info_ = MakeCacheInfo(fill_.View(), 0, 0);

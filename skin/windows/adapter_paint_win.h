@@ -18,11 +18,12 @@ struct TvxWindowPlace;
 
 // What lies under a window, as a cache whose X, Y is the window's top-left:
 // the parent's ready cache, else a plain bitmap of the window's size in the
-// parent's colour (clBtnFace when it answers none), so nothing see-through
-// is ever left magenta or black.
+// parent's colour (for a record with a host control its parent control's,
+// else clBtnFace when the parent answers none), so nothing see-through is
+// ever left magenta or black.
 class TUnderWindow {
  public:
-  TUnderWindow(HWND window, const TvxWindowPlace& place);
+  TUnderWindow(HWND window, const TvxWindowPlace& place, const TsCommonData* record);
   TUnderWindow(const TUnderWindow&) = delete;
   TUnderWindow& operator=(const TUnderWindow&) = delete;
   const TCacheInfo& Info() const { return info_; }

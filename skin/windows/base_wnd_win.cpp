@@ -143,6 +143,10 @@ void TvxEditWnd::PrepareCache() {
     if (!ColorsApplied) ApplySkinColors();
     RefreshControlCache(SkinData, WindowHandle, DialogMode);
   }
+  PaintBorderItem();
+}
+
+void TvxEditWnd::PaintBorderItem() {
   if (DialogMode || !SkinData->CacheBitmap) return;
   TsSkinManager* manager = SkinData->SkinManager();
   if (!manager || !manager->IsValidMaskIndex(SkinData->BorderItemIndex)) return;
@@ -169,7 +173,7 @@ void TvxEditWnd::Print(TMessage& m) {
   TBitmap* cache = CacheBitmapOf(SkinData);
   if (!cache) return;
   const int saved = SaveDC(dc);
-  brsm::MoveWindowOrg(dc, -LeftEdge, -LeftEdge);
+  brsm::MoveWindowOrg(dc, LeftEdge, LeftEdge);
   int w = cache->Width() - 2 * LeftEdge - (VertBar && VertBar->Visible ? ScrollBarThickness(*VertBar, SystemBarSizes()) : 0);
   int h = cache->Height() - 2 * LeftEdge - (HorzBar && HorzBar->Visible ? ScrollBarThickness(*HorzBar, SystemBarSizes()) : 0);
   IntersectClipRect(dc, 0, 0, w, h);
@@ -233,7 +237,13 @@ void TvxEditWnd::WndProc(TMessage& m) {
       m.Result = 0;
       return;
     case WM_PRINT:
-      if (m.WParam) Print(m);
+      // The client part went into the DC at its place inside the frame;
+      // passed on, the root would paint it once more at the DC's origin,
+      // over the frame.
+      if (m.WParam) {
+        Print(m);
+        return;
+      }
       break;
     case WM_ERASEBKGND:
       if (!visible) break;

@@ -33,6 +33,8 @@ class TvxEditWnd : public TvxBaseWnd {
   TControl* Control() const;
   // The cache brought up to date and the border image laid into it.
   void PrepareCache();
+  // The section's border image over the whole cache, unless in dialog mode.
+  void PaintBorderItem();
   // The frame ring of the cache, `width` wide, and the bars on the DC.
   void PaintFrame(HDC dc, int width);
   void Print(TMessage& message);

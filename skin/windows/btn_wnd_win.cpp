@@ -154,7 +154,7 @@ void TvxBtnWnd::PrepareCache() {
   if (!SizeCacheToWindow(SkinData, WindowHandle)) return;
   // The see-through parts of the face show the parent: its cache, else its
   // colour.
-  const TUnderWindow under(WindowHandle, Place);
+  const TUnderWindow under(WindowHandle, Place, SkinData);
   const TPixelBufferView pixels = SkinData->CachePixels();
   const int state = ButtonState();
   PaintControlSkin(SkinData, under.Info(), true, 0, pixels, TPoint{0, 0},

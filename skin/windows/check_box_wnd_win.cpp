@@ -137,7 +137,7 @@ void TvxCheckBoxWnd::PaintWindow(HDC given) {
 void TvxCheckBoxWnd::PrepareCache() {
   if (!SizeCacheToWindow(SkinData, WindowHandle)) return;
   AssignWindowFont(CacheBitmapOf(SkinData)->Canvas(), WindowHandle);
-  const TUnderWindow under(WindowHandle, Place);
+  const TUnderWindow under(WindowHandle, Place, SkinData);
   const TPixelBufferView pixels = SkinData->CachePixels();
   PaintControlSkin(SkinData, under.Info(), true, 0, pixels, TPoint{0, 0}, TRect{0, 0, pixels.Width, pixels.Height},
                    SkinData->IsActiveState() ? 1 : 0);
@@ -157,7 +157,6 @@ void TvxCheckBoxWnd::PaintCaption() {
   const bool multiLine = (style & StyleMultiLine) != 0;
   const bool focused = (StateOf(WindowHandle) & BST_FOCUS) != 0;
   if (auto* control = dynamic_cast<TControl*>(SkinData->HostControl)) canvas->Font()->Assign(control->Font());
-  canvas->Refresh();
   const TSize text = MeasureText(canvas->Handle(), Caption, std::max(limit, 0),
                                  multiLine ? DT_WORDBREAK : DT_SINGLELINE);
   const TRect rect = CheckCaptionRect(TSize{Place.Width, Place.Height}, box.Width(), text,
@@ -187,7 +186,6 @@ void TvxGroupBoxWnd::SelectFont() {
     canvas->Font()->Assign(control->Font());
   else
     AssignWindowFont(canvas, WindowHandle);
-  canvas->Refresh();
 }
 
 TRect TvxGroupBoxWnd::CaptionRect() {
@@ -290,7 +288,7 @@ void TvxGroupBoxWnd::PrepareCache() {
   SelectFont();
   const TRect caption = CaptionRect();
   const int captionHeight = caption.Bottom;
-  const TUnderWindow under(WindowHandle, Place);
+  const TUnderWindow under(WindowHandle, Place, SkinData);
   const TPixelBufferView pixels = SkinData->CachePixels();
   under.CopyTo(pixels, TRect{0, 0, pixels.Width, std::min(captionHeight, pixels.Height)});
   // The frame's top edge runs through the middle of the caption.

@@ -1,5 +1,6 @@
 #include "skin/windows/combo_box_wnd_win.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/forms/stdctrls.h"
@@ -125,8 +126,14 @@ void TvxComboBoxWnd::PrintText() {
   TCanvas* canvas = cache->Canvas();
   if (TControl* c = Control()) canvas->SetFont(c->Font());
   const TRect size = WindowSize(WindowHandle);
-  // Every style writes between the frame and the button.
-  TRect r{kFrameWidth, kFrameWidth, GetButtonRect().Left, size.Height() - kFrameWidth};
+  // Every style writes between the frame and the button, on whichever side
+  // the button stands.
+  const TRect button = GetButtonRect();
+  TRect r{kFrameWidth, kFrameWidth, button.Left, size.Height() - kFrameWidth};
+  if (RightToLeft(WindowHandle)) {
+    r.Left = std::max(button.Right, kFrameWidth);
+    r.Right = size.Width() - kFrameWidth;
+  }
   if (r.IsEmpty()) return;
   const std::string text = ComboText(WindowHandle);
   const bool listOnly = (GetWindowLongW(WindowHandle, GWL_STYLE) & 3) == CBS_DROPDOWNLIST;
@@ -165,11 +172,12 @@ void TvxComboBoxWnd::MakeListAdapter() {
   ListAdapter->SimpleBox = SimpleBox();
 }
 
+// Every WM_CTLCOLORLISTBOX is answered in the skin's colours: a list
+// coloured only once would fall back to the system's at its next repaint.
 void TvxComboBoxWnd::ColorList(TMessage& m) {
   TvxEditWnd::WndProc(m);
-  if (ListColored || !Hooked()) return;
-  ListColored = true;
-  ListHandle = reinterpret_cast<HWND>(m.LParam);
+  if (!Hooked()) return;
+  if (!ListHandle) ListHandle = reinterpret_cast<HWND>(m.LParam);
   if (!ListAdapter && ListHandle) MakeListAdapter();
   const LRESULT answer = SendCmdToWindow(ListHandle, SkinCmdQuerySectionIndex, 0);
   TsSkinManager* manager = SkinData->SkinManager();
@@ -178,9 +186,16 @@ void TvxComboBoxWnd::ColorList(TMessage& m) {
   const TsGeneralData& section = manager->SectionItems[static_cast<size_t>(answer - 1)];
   HDC dc = reinterpret_cast<HDC>(m.WParam);
   if (section.FontColor[0] >= 0) SetTextColor(dc, ColorToRGB(section.FontColor[0]));
-  SetBkColor(dc, ColorToRGB(section.Color));
-  if (listBrush_) DeleteObject(listBrush_);
-  listBrush_ = CreateSolidBrush(ColorToRGB(section.Color));
+  const COLORREF color = ColorToRGB(section.Color);
+  SetBkColor(dc, color);
+  // One brush while the colour stays: the list may still paint with the
+  // brush of the previous answer.
+  LOGBRUSH current{};
+  if (!listBrush_ || GetObjectW(listBrush_, sizeof current, &current) != sizeof current ||
+      current.lbColor != color) {
+    if (listBrush_) DeleteObject(listBrush_);
+    listBrush_ = CreateSolidBrush(color);
+  }
   m.Result = reinterpret_cast<LRESULT>(listBrush_);
 }
 

@@ -19,7 +19,6 @@ class TvxComboBoxWnd : public TvxEditWnd {
 
   HWND ListHandle = nullptr;  // the list window, known from the first WM_CTLCOLORLISTBOX
   TvxComboListWnd* ListAdapter = nullptr;  // owned
-  bool ListColored = false;  // the first WM_CTLCOLORLISTBOX came
 
  protected:
   // 0 normal, 1 hot, 2 pressed (the list is shown).

@@ -37,6 +37,9 @@ void TvxComboListWnd::PrepareListCache() {
   SkinData->RefreshSkinIndexes();
   ApplySkinColors();
   if (SizeCacheToWindow(SkinData, WindowHandle)) FillFramed(SkinData->CachePixels(), BackgroundColor, FrameColor);
+  // Over the plain fill the list wears its section's border, as its combo
+  // box does; in dialog mode the plain frame stays.
+  PaintBorderItem();
   SkinData->BackgroundStale = false;
 }
 

@@ -76,7 +76,7 @@ void TvxGridWnd::WndProc(TMessage& m) {
       RECT client{};
       GetClientRect(WindowHandle, &client);
       const int saved = SaveDC(dc);
-      brsm::MoveWindowOrg(dc, -LeftEdge, -LeftEdge);
+      brsm::MoveWindowOrg(dc, LeftEdge, LeftEdge);
       IntersectClipRect(dc, 0, 0, client.right, client.bottom);
       SendMessageW(WindowHandle, WM_PAINT, m.WParam, 0);
       RestoreDC(dc, saved);

@@ -175,9 +175,9 @@ void TvxListViewWnd::PrintHeader(HDC dc) {
   ScreenToClient(WindowHandle, &at);
   GetClientRect(WindowHandle, &lr);
   const int saved = SaveDC(dc);
-  brsm::MoveWindowOrg(dc, -LeftEdge, -LeftEdge);
+  brsm::MoveWindowOrg(dc, LeftEdge, LeftEdge);
   IntersectClipRect(dc, 0, 0, lr.right, lr.bottom);
-  brsm::MoveWindowOrg(dc, -at.x, -at.y);
+  brsm::MoveWindowOrg(dc, at.x, at.y);
   PaintHeader(dc);
   RestoreDC(dc, saved);
 }

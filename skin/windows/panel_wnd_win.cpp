@@ -247,7 +247,7 @@ void TvxDlgPanelWnd::PaintWithContent(HDC dc) {
 void TvxDlgPanelWnd::PrepareCache() {
   GetWindowPosInParent(WindowHandle, Place);
   if (!SizeCacheToWindow(SkinData, WindowHandle)) return;
-  const TUnderWindow under(WindowHandle, Place);
+  const TUnderWindow under(WindowHandle, Place, SkinData);
   const TPixelBufferView pixels = SkinData->CachePixels();
   PaintControlSkin(SkinData, under.Info(), false, 0, pixels, TPoint{0, 0}, TRect{0, 0, pixels.Width, pixels.Height},
                    0);

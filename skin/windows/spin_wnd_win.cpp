@@ -72,7 +72,7 @@ void TvxSpinWnd::PaintWindow(HDC given) {
 
 void TvxSpinWnd::PrepareCache() {
   if (!SizeCacheToWindow(SkinData, WindowHandle)) return;
-  const TUnderWindow under(WindowHandle, Place);
+  const TUnderWindow under(WindowHandle, Place, SkinData);
   const TPixelBufferView pixels = SkinData->CachePixels();
   TsSkinManager* manager = SkinData->SkinManager();
   const TSize size{Place.Width, Place.Height};

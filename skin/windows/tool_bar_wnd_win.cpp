@@ -67,7 +67,7 @@ void TvxToolBarWnd::PrepareCache() {
   GetClientRect(WindowHandle, &client);
   ClientArea = TRect{client.left, client.top, client.right, client.bottom};
   if (SizeCacheToWindow(SkinData, WindowHandle)) {
-    const TUnderWindow under(WindowHandle, Place);
+    const TUnderWindow under(WindowHandle, Place, SkinData);
     const TPixelBufferView pixels = SkinData->CachePixels();
     PaintControlSkin(SkinData, under.Info(), true, 0, pixels, TPoint{0, 0}, TRect{0, 0, pixels.Width, pixels.Height},
                      0);

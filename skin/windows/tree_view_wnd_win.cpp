@@ -181,7 +181,7 @@ void TvxVirtualTreeViewWnd::PrintTree(TMessage& m) {
   int headerHeight = 0;
   if (SetPropHasElement(header, "Options", "hoVisible")) headerHeight = std::max(0, GetOrdPropByName(header, "Height"));
   const int saved = SaveDC(dc);
-  brsm::MoveWindowOrg(dc, -LeftEdge, -(LeftEdge + headerHeight));
+  brsm::MoveWindowOrg(dc, LeftEdge, LeftEdge + headerHeight);
   LPARAM flags = PRF_CLIENT;
   CallOldProc(WindowHandle, WM_PRINTCLIENT, flags, m.WParam);
   RestoreDC(dc, saved);

@@ -148,6 +148,30 @@ TEST(Canvas, ObjectsLeaveTheDCWhenTheCanvasLetsGo) {
   EXPECT_EQ(GetCurrentObject(target.dc(), OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
 }
 
+// What a raw GDI call on Handle() measures is what the canvas draws: the
+// DC handed out holds the current font, pen and brush, also right after
+// one of them changed.
+TEST(Canvas, HandleHoldsTheCurrentFontPenAndBrush) {
+  ForeignDC target(10, 10);
+  TCanvas canvas;
+  canvas.SetHandle(target.dc());
+  canvas.TextOut(0, 0, "a");
+  canvas.Font()->SetHeight(-30);
+  canvas.Pen()->SetColor(clRed);
+  canvas.Brush()->SetColor(clLime);
+  HDC dc = canvas.Handle();
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), static_cast<HGDIOBJ>(canvas.Font()->Handle()));
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), static_cast<HGDIOBJ>(canvas.Pen()->Handle()));
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), static_cast<HGDIOBJ>(canvas.Brush()->Handle()));
+  SIZE raw{};
+  GetTextExtentPoint32W(dc, L"Caption", 7, &raw);
+  const TSize size = canvas.TextExtent("Caption");
+  EXPECT_EQ(raw.cx, size.cx);
+  EXPECT_EQ(raw.cy, size.cy);
+  EXPECT_GE(size.cy, 30);
+  canvas.SetHandle(nullptr);
+}
+
 TEST(Canvas, TextOpaqueTransparentAndClipped) {
   ForeignDC target(60, 20);
   TCanvas canvas;

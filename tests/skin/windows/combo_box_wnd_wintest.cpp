@@ -1,8 +1,9 @@
 // The combo-box adapters on real "COMBOBOX" windows of a test form with the
-// kit's Marl: frame, button and arrow pixels in their three looks, the list
-// coloured once from its own section (never in dialog mode), the list's
-// brush gone with the adapter, WM_PRINT's text, and the foreign box's
-// button rule.
+// kit's Marl: frame, button and arrow pixels in their three looks, the
+// dropped list's skinned border, the list coloured from its own section at
+// every asking (never in dialog mode), the list's brush gone with the
+// adapter, WM_PRINT's text beside the button on either side, and the
+// foreign box's button rule.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -122,10 +123,12 @@ TEST_F(ComboBoxWndWinTest, FrameButtonAndArrowComeFromTheSkinInTheirThreeLooks) 
   ASSERT_TRUE(adapter->Hooked());
   const TRect b = adapter->GetButtonRect();
   EXPECT_EQ(b.Width(), GetSystemMetrics(SM_CXVSCROLL));
+  TColor boxEdge = 0;
   {
     Shot screen(combo, false);
     // The frame ring is COMBOBOX's border, inherited from EDIT.
     EXPECT_TRUE(Near(screen.At(1, 10), Shade(Kit("EDIT", 10)))) << std::hex << screen.At(1, 10);
+    boxEdge = screen.At(0, 10);
     ExpectButton(screen, 0);
   }
   // The pointer over the box makes it the hot window: the button turns hot.
@@ -138,6 +141,15 @@ TEST_F(ComboBoxWndWinTest, FrameButtonAndArrowComeFromTheSkinInTheirThreeLooks) 
   ASSERT_TRUE(IsWindowVisible(ListOf(combo)));
   EXPECT_EQ(adapter->ListHandle, ListOf(combo));
   ExpectButton(Shot(combo, true), 2);
+  // The dropped list's edge is EDIT's border, as the box's is.
+  {
+    Shot list(ListOf(combo), false);
+    RECT r{};
+    GetWindowRect(ListOf(combo), &r);
+    const TColor edge = list.At(0, (r.bottom - r.top) / 2);
+    EXPECT_TRUE(Near(edge, Shade(Kit("EDIT", 10)))) << std::hex << edge;
+    EXPECT_EQ(edge, boxEdge);
+  }
   SaveScreenshot("combo_box_wnd_pressed");
   SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
   manager->SetHotControl(0);
@@ -145,7 +157,7 @@ TEST_F(ComboBoxWndWinTest, FrameButtonAndArrowComeFromTheSkinInTheirThreeLooks) 
   ExpectButton(Shot(combo, true), 0);
 }
 
-TEST_F(ComboBoxWndWinTest, ListIsColouredOnTheFirstMessageOnlyAndItsBrushGoesWithTheAdapter) {
+TEST_F(ComboBoxWndWinTest, ListIsColouredAtEveryMessageAndItsBrushGoesWithTheAdapter) {
   HWND combo = MakeCombo(CBS_DROPDOWN);
   Adapt(combo);
   HWND list = ListOf(combo);
@@ -164,11 +176,14 @@ TEST_F(ComboBoxWndWinTest, ListIsColouredOnTheFirstMessageOnlyAndItsBrushGoesWit
   EXPECT_EQ(static_cast<TColor>(lb.lbColor), Kit("EDIT", 0));
   EXPECT_EQ(static_cast<TColor>(GetBkColor(dc)), Kit("EDIT", 0));
   EXPECT_EQ(static_cast<TColor>(GetTextColor(dc)), Kit("EDIT", 2));
+  // A later repaint of the list asks again and gets the same colours.
   SetTextColor(dc, 0);
+  SetBkColor(dc, 0xFFFFFF);
   const auto second = reinterpret_cast<HBRUSH>(
       SendMessageW(combo, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(list)));
-  EXPECT_NE(second, first);
-  EXPECT_EQ(GetTextColor(dc), 0u);
+  EXPECT_EQ(second, first);
+  EXPECT_EQ(static_cast<TColor>(GetBkColor(dc)), Kit("EDIT", 0));
+  EXPECT_EQ(static_cast<TColor>(GetTextColor(dc)), Kit("EDIT", 2));
   FreeAdapter(adapter);
   EXPECT_EQ(GetObjectType(first), 0u);
 }
@@ -205,22 +220,31 @@ TEST_F(ComboBoxWndWinTest, SimpleBoxHasNoButtonAndItsListIsFlagged) {
   EXPECT_FALSE(adapter->ListAdapter->DialogMode);
 }
 
-TEST_F(ComboBoxWndWinTest, PrintShowsTheSelectedTextBesideTheButton) {
-  HWND combo = MakeCombo(CBS_DROPDOWNLIST);
-  Adapt(combo);
-  const TRect b = adapter->GetButtonRect();
-  const TRect text{3, 3, b.Left, b.Bottom - 1};
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  Shot empty(combo, true);
-  SendMessageW(combo, CB_SETCURSEL, 1, 0);
-  Shot selected(combo, true);
-  int changed = 0;
-  for (int y = text.Top; y < text.Bottom; ++y)
-    for (int x = text.Left; x < text.Right; ++x) changed += empty.At(x, y) != selected.At(x, y);
-  EXPECT_GT(changed, 40);  // "WWWWWWWW" is written
-  // Nothing of it reaches the button.
-  for (int x = b.Left; x < b.Right; ++x) EXPECT_EQ(empty.At(x, 10), selected.At(x, 10)) << x;
-  ExpectButton(selected, 0);
+TEST_F(ComboBoxWndWinTest, PrintShowsTheSelectedTextBesideTheButtonOnEitherSide) {
+  for (bool rightToLeft : {false, true}) {
+    SCOPED_TRACE(rightToLeft ? "right to left" : "left to right");
+    HWND combo = MakeCombo(CBS_DROPDOWNLIST);
+    if (rightToLeft) SetWindowLongW(combo, GWL_EXSTYLE, GetWindowLongW(combo, GWL_EXSTYLE) | WS_EX_RTLREADING);
+    Adapt(combo);
+    const TRect b = adapter->GetButtonRect();
+    RECT r{};
+    GetWindowRect(combo, &r);
+    const TRect text = rightToLeft ? TRect{b.Right, 3, r.right - r.left - 3, b.Bottom - 1}
+                                   : TRect{3, 3, b.Left, b.Bottom - 1};
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    Shot empty(combo, true);
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    Shot selected(combo, true);
+    int changed = 0;
+    for (int y = text.Top; y < text.Bottom; ++y)
+      for (int x = text.Left; x < text.Right; ++x) changed += empty.At(x, y) != selected.At(x, y);
+    EXPECT_GT(changed, 40);  // "WWWWWWWW" is written
+    // Nothing of it reaches the button.
+    for (int x = b.Left; x < b.Right; ++x) EXPECT_EQ(empty.At(x, 10), selected.At(x, 10)) << x;
+    ExpectButton(selected, 0);
+    FreeAdapter(adapter);
+    DestroyWindow(combo);
+  }
 }
 
 TEST_F(ComboBoxWndWinTest, OnAControlTheBoxTakesTheSkinsColoursAndGivesThemBack) {

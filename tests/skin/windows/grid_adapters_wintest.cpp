@@ -1,7 +1,8 @@
 // The grid and virtual-tree adapters on windowed controls of a model library
 // known only through the published-property registry, with the kit's Marl:
-// colours applied and given back, a data grid's thumb position, and the
-// virtual tree's header drawn through the handlers the adapter sets.
+// colours applied and given back, a data grid's thumb position, the
+// virtual tree's header drawn through the handlers the adapter sets, and
+// both printing what they show.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -19,6 +20,7 @@
 #include "skin/windows/tree_view_wnd_win.h"
 #include "tests/skin/windows/published_model_support.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
+#include "tests/support/print_check.h"
 #include "tools/skinkit/marl_skin.h"
 
 using namespace brsm::test;
@@ -29,10 +31,44 @@ namespace {
 
 TColor Kit(const char* section, int index) { return KitColor(MarlSectionIndex(section), index); }
 
+constexpr TColor kModelFace = 0x30C060, kModelMark = 0xC03060;
+
+// A control of the model library: its client part in one colour with a
+// mark at its top-left corner, into the DC it is given or its own.
 class TModelWindow : public TWinControl {
  public:
   TModelWindow(TComponent* owner, std::string name) : TWinControl(owner), name_(std::move(name)) {}
   std::string ClassName() const override { return name_; }
+  void WndProc(TMessage& m) override {
+    if (m.Msg == WM_PRINT && (m.LParam & PRF_CLIENT)) {
+      // As the system prints a window: the client part at its place.
+      POINT at{0, 0};
+      MapWindowPoints(Handle(), nullptr, &at, 1);
+      RECT frame{};
+      GetWindowRect(Handle(), &frame);
+      HDC dc = reinterpret_cast<HDC>(m.WParam);
+      const int saved = SaveDC(dc);
+      OffsetViewportOrgEx(dc, at.x - frame.left, at.y - frame.top, nullptr);
+      SendMessageW(Handle(), WM_PRINTCLIENT, m.WParam, PRF_CLIENT);
+      RestoreDC(dc, saved);
+      return;
+    }
+    if (m.Msg != WM_PAINT && m.Msg != WM_PRINTCLIENT) {
+      TWinControl::WndProc(m);
+      return;
+    }
+    PAINTSTRUCT ps{};
+    HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(Handle(), &ps);
+    RECT client{}, mark{0, 0, 6, 6};
+    GetClientRect(Handle(), &client);
+    HBRUSH face = CreateSolidBrush(kModelFace), markBrush = CreateSolidBrush(kModelMark);
+    FillRect(dc, &client, face);
+    FillRect(dc, &mark, markBrush);
+    DeleteObject(face);
+    DeleteObject(markBrush);
+    if (!m.WParam) EndPaint(Handle(), &ps);
+    m.Result = 0;
+  }
 
  protected:
   void CreateParams(TCreateParams& params) override {
@@ -206,4 +242,30 @@ TEST_F(GridAdaptersWinTest, VirtualTreeGetsItsHeaderDrawnFromColHeaderAndEveryth
   EXPECT_FALSE(tree->OnAdvancedHeaderDraw.Assigned());
   EXPECT_FALSE(tree->OnHeaderDrawQueryElements.Assigned());
   EXPECT_EQ(tree->Header.Options & 2, 0);
+}
+
+TEST_F(GridAdaptersWinTest, GridAndVirtualTreePrintWhatTheyShow) {
+  auto* grid = Place<TModelDBGrid>("TModelDBGrid");
+  Adapt<TvxGridWnd>(TvxAdapterKind::GridWnd, grid);
+  auto* tree = new TModelVirtualTree(form.get(), "TModelVirtualTree");
+  tree->SetParent(form.get());
+  tree->SetBounds(220, 10, 150, 150);
+  TsCommonData treeRecord(tree, true);
+  treeRecord.SetSkinSection("EDIT");
+  treeRecord.SetSkinManager(manager);
+  TvxAdapterArgs args;
+  args.Handle = tree->Handle();
+  args.Section = "EDIT";
+  args.Manager = manager;
+  args.SkinData = &treeRecord;
+  TvxMainWnd* treeAdapter = CreateAdapter(TvxAdapterKind::VirtualTreeViewWnd, args);
+  // The frame changes: the adapters take over the edges.
+  for (TWinControl* c : std::initializer_list<TWinControl*>{grid, tree})
+    SetWindowPos(c->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  Pump(30);
+  ASSERT_GT(dynamic_cast<TvxGridWnd*>(adapter)->LeftEdge, 0);
+  EXPECT_TRUE(PrintsAsShown(grid->Handle()));
+  EXPECT_TRUE(PrintsAsShown(tree->Handle()));
+  FreeAdapter(treeAdapter);
 }

@@ -1,8 +1,9 @@
-// The list-view and tree-view adapters on real common controls with the
-// kit's Marl: the list's colours, its header painted from COLHEADER with
+// The edit, list-view and tree-view adapters on real common controls with
+// the kit's Marl: the list's colours, its header painted from COLHEADER with
 // the sort arrows, presses and divider clicks, the skinned thumb scrolling
 // whole items, the header hook following a new header, surviving a later
-// subclass and coming back with the skin; the tree's background.
+// subclass and coming back with the skin; the tree's background; an edit
+// and a report list printing what they show.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -20,6 +21,7 @@
 #include "skin/windows/scroll_wnd_win.h"
 #include "skin/windows/tree_view_wnd_win.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
+#include "tests/support/print_check.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/marl_skin.h"
 
@@ -336,4 +338,20 @@ TEST_F(ListTreeAdaptersWinTest, TreeErasesInTheSectionsHotColourOrClWindowInDial
   AdaptingDialogChild = false;
   EXPECT_EQ(SendMessageW(w, TVM_GETBKCOLOR, 0, 0), static_cast<LRESULT>(ColorToRGB(clWindow)));
   EXPECT_EQ(ClientPixel(w, 100, 200), ColorToRGB(clWindow));
+}
+
+TEST_F(ListTreeAdaptersWinTest, EditAndReportListPrintWhatTheyShow) {
+  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"Printed text", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+                              320, 10, 200, 24, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  auto* editAdapter = Adapt<TvxEditWnd>(TvxAdapterKind::EditWnd, edit);
+  ASSERT_NE(editAdapter, nullptr);
+  ASSERT_GT(editAdapter->LeftEdge, 0);
+  EXPECT_TRUE(PrintsAsShown(edit));
+  FreeAdapter(editAdapter);
+  HWND w = MakeList();
+  list = Adapt<TvxListViewWnd>(TvxAdapterKind::ListViewWnd, w);
+  RedrawWindow(ListView_GetHeader(w), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(20);
+  EXPECT_TRUE(PrintsAsShown(w));
 }

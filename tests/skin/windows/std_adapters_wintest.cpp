@@ -24,6 +24,7 @@
 #include "skin/windows/check_box_wnd_win.h"
 #include "skin/windows/panel_wnd_win.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
+#include "tests/support/print_check.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/marl_skin.h"
 
@@ -68,26 +69,6 @@ KitSkin FlatSkin(bool withGroup) {
   return skin;
 }
 
-// A window's pixels as the screen shows them, or as WM_PRINT gives them.
-std::vector<TColor> Capture(HWND w, bool print) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  const int cx = r.right - r.left, cy = r.bottom - r.top;
-  std::unique_ptr<TBitmap> bmp(new TBitmap(cx, cy));
-  HDC dc = bmp->Canvas()->Handle();
-  if (print) {
-    SendMessageW(w, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
-  } else {
-    HDC screen = GetWindowDC(w);
-    BitBlt(dc, 0, 0, cx, cy, screen, 0, 0, SRCCOPY);
-    ReleaseDC(w, screen);
-  }
-  std::vector<TColor> out;
-  for (int y = 0; y < cy; ++y)
-    for (int x = 0; x < cx; ++x) out.push_back(BitmapPixel(bmp.get(), x, y));
-  return out;
-}
-
 TColor At(HWND w, int x, int y) {
   HDC dc = GetWindowDC(w);
   const COLORREF c = GetPixel(dc, x, y);
@@ -121,14 +102,15 @@ TColor Mix(TColor own, TColor under, double ownWeight) {
   return out;
 }
 
-// WM_PRINT gives what the screen shows; else the first pixel that differs.
-::testing::AssertionResult PrintsAsShown(HWND w) {
-  const std::vector<TColor> printed = Capture(w, true), shown = Capture(w, false);
-  for (size_t i = 0; i < shown.size(); ++i)
-    if (printed[i] != shown[i])
-      return ::testing::AssertionFailure() << "at (" << i % Width(w) << ", " << i / Width(w) << ") printed " << std::hex
-                                           << printed[i] << ", shown " << shown[i];
-  return ::testing::AssertionSuccess();
+// A text's size in the window's own font, as the system measures it.
+TSize TextSizeIn(HWND w, const wchar_t* text) {
+  HDC dc = GetDC(w);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(w, WM_GETFONT, 0, 0)));
+  RECT r{};
+  DrawTextW(dc, text, -1, &r, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(w, dc);
+  return TSize{r.right - r.left, r.bottom - r.top};
 }
 
 bool HasMagenta(const std::vector<TColor>& pixels) {
@@ -312,6 +294,23 @@ TEST_F(StdAdaptersWinTest, CheckBoxesShowRadioImagesForBothRadioTypesAndRepaintO
   SetWindowTextW(radio, L"Renamed");
   EXPECT_EQ(At(radio, 6, 10), KitColorFor(2));
   EXPECT_EQ(LastWindowStyle & 0xF, BS_AUTORADIOBUTTON);
+
+  // Focused, the dotted frame is one pixel wider than the caption on
+  // either side: its black dots span the text's width + 1.
+  HWND focused = Make(L"BUTTON", L"Caption", BS_AUTOCHECKBOX, 10, 100, 120, 20, panel->Handle());
+  Adapt(TvxAdapterKind::CheckBoxWnd, focused, "CHECKBOX");
+  SetFocus(focused);
+  Pump(20);
+  ASSERT_TRUE(SendMessageW(focused, BM_GETSTATE, 0, 0) & BST_FOCUS);
+  const std::vector<TColor> shown = Capture(focused, false);
+  int firstDot = Width(focused), lastDot = -1;
+  for (size_t i = 0; i < shown.size(); ++i)
+    if (shown[i] == 0) {
+      firstDot = std::min(firstDot, static_cast<int>(i % Width(focused)));
+      lastDot = std::max(lastDot, static_cast<int>(i % Width(focused)));
+    }
+  EXPECT_EQ(lastDot - firstDot, TextSizeIn(focused, L"Caption").cx + 1);
+  SaveScreenshot("std_adapters_focused_check_box");
 }
 
 TEST_F(StdAdaptersWinTest, GroupFrameRunsThroughTheCaptionMiddleBrokenBehindIt) {
@@ -327,6 +326,30 @@ TEST_F(StdAdaptersWinTest, GroupFrameRunsThroughTheCaptionMiddleBrokenBehindIt) 
   EXPECT_EQ(At(group, 190, 0), kPanel);   // above the frame
   EXPECT_EQ(At(group, 100, 80), kGroupFace);
   EXPECT_EQ(Capture(group, true), Capture(group, false));
+  // The caption is measured in the window's font: 2 below its text.
+  EXPECT_EQ(caption, std::max(4, static_cast<int>(TextSizeIn(group, L"Group").cy)) + 2);
+}
+
+TEST_F(StdAdaptersWinTest, HostedGroupBoxOverAPlainPanelShowsThePanelsColour) {
+  Load(FlatSkin(true));
+  constexpr TColor kPlain = 0x3070F0;
+  auto* plain = new TPanel(form.get());
+  plain->SetParent(form.get());
+  plain->SetBounds(270, 10, 230, 160);
+  plain->SetBevelOuter(bvNone);
+  plain->SetCaption("");
+  plain->SetColor(kPlain);
+  auto* group = new TGroupBox(form.get());
+  group->SetParent(plain);
+  group->SetBounds(10, 10, 200, 120);
+  group->SetCaption("Group");
+  Pump(20);
+  AdaptControl(TvxAdapterKind::GroupBoxWnd, group, "GROUPBOX");
+  HWND w = group->Handle();
+  EXPECT_EQ(At(w, 190, 0), kPlain);  // above the frame: the parent control's colour
+  EXPECT_EQ(At(w, 7, 1), kPlain);    // behind the caption
+  EXPECT_EQ(At(w, 100, 80), kGroupFace);
+  SaveScreenshot("std_adapters_group_on_panel");
 }
 
 TEST_F(StdAdaptersWinTest, WithoutTheirSectionsAdaptersLeaveNoMagenta) {
@@ -502,6 +525,45 @@ TEST_F(StdAdaptersWinTest, ToolBarItemsTakeTheButtonSectionAPressedImageMovesSep
     ImageList_Destroy(list);
     form.reset();
   }
+}
+
+TEST_F(StdAdaptersWinTest, ToolBarTextOnTwoLinesIsOneFontHeightApart) {
+  Load(FlatSkin(true));
+  InitCommonControls();
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+                             10, 200, 200, 60, panel->Handle(), nullptr, nullptr, nullptr);
+  SendMessageW(bar, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(bar, TB_SETMAXTEXTROWS, 2, 0);
+  TBBUTTON item{I_IMAGENONE, 1, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0,
+                reinterpret_cast<INT_PTR>(L"Ab Ab Ab Ab Ab Ab")};
+  SendMessageW(bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(bar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(50, 50));
+  SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(50, 50));
+  Adapt(TvxAdapterKind::ToolBarWnd, bar, "BAR");
+  RECT r{};
+  SendMessageW(bar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+  ASSERT_GT(r.bottom - r.top, 30);
+  // The rows of the item that hold text: two runs, each starting with "Ab".
+  const TColor face = At(bar, r.left + 1, r.bottom - 2);
+  std::vector<int> starts;
+  bool inText = false;
+  for (int y = r.top; y < r.bottom; ++y) {
+    bool text = false;
+    for (int x = r.left + 2; x < r.right - 2 && !text; ++x) text = At(bar, x, y) != face;
+    if (text && !inText) starts.push_back(y);
+    inText = text;
+  }
+  ASSERT_EQ(starts.size(), 2u);
+  HDC dc = GetDC(bar);
+  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(bar, dc);
+  EXPECT_EQ(starts[1] - starts[0], metrics.tmHeight);
 }
 
 TEST_F(StdAdaptersWinTest, PanelsTakeTheirSectionFromTheBevelsAndNestedDialogsShowTheSkin) {
