@@ -94,8 +94,9 @@ void TsBitBtn::RebuildListGlyph() {
 // -- Skin changes -------------------------------------------------------------------------------
 
 void TsBitBtn::OnNewSkin() {
-  // The skin paints an image-list glyph itself.
-  if (HasListImages()) SetGlyph(nullptr);
+  // The skin paints an image-list glyph itself; without a list image to
+  // show, the button's own glyph stays.
+  if (imageIndex_ >= 0 && imageIndex_ < ImageListCount(images_)) SetGlyph(nullptr);
 }
 
 void TsBitBtn::OnSkinRemoved() {

@@ -4,6 +4,7 @@
 #include "skin/core/cache_bitmap_win.h"
 #include "skin/core/common_data_win.h"
 #include "skin/core/control_utils_win.h"
+#include "skin/core/paint_colors.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/base_wnd_win.h"
@@ -193,18 +194,21 @@ bool TsCommonComboBox::SkinCommand(TMessage& m) {
 
 void TsCommonComboBox::PaintFace(HDC dc) {
   TsCommonData* record = skinData_.get();
-  record->PrepareCacheBitmap();
+  // The parent's cache at the box's place in it.
+  TCacheInfo parent;
+  ReadParentLook(this, record, parent);
   TBitmap* cache = CacheBitmapOf(record);
   const TPixelBufferView pixels = record->CachePixels();
-  if (!cache || pixels.Empty()) return;
-  TCacheInfo parent;
-  record->GetParentCacheInfo(parent);
+  if (!cache || pixels.Empty()) {
+    ParentBackColor = TransparentFillColor = SkinTransparentColor;
+    return;
+  }
   const int state = record->IsActiveState() ? 1 : 0;
   PaintControlSkin(record, parent, true, 0, pixels, TPoint{0, 0}, TRect{0, 0, pixels.Width, pixels.Height}, state);
   RedrawCachedBorders(record, 0);
   if (showButton_) PaintComboButton(record->SkinManager(), pixels, ButtonRect(), DroppedDown() ? 2 : state);
   record->BackgroundStale = false;
-  if (!Enabled()) PaintDisabledLook(pixels, disabledKind_, Parent(), TPoint{Left(), Top()}, parent);
+  if (!Enabled()) PaintDisabledLook(pixels, disabledKind_, Parent(), TPoint{0, 0}, parent);
   // The face of a list-only box shows the selected item; an editable box's
   // edit window shows its own text over it.
   if (!IsEditable()) {
@@ -315,6 +319,12 @@ void TsCommonComboBox::WndProc(TMessage& m) {
       default:
         break;
     }
+  }
+  // A disabled or read-only edit part asks with WM_CTLCOLORSTATIC: every
+  // part takes the box's colours.
+  if (IsCtlColorMessage(m.Msg)) {
+    CNCtlColor(m);
+    return;
   }
   if (paintable && m.Msg != WM_PAINT && CommonControlMessage(m, skinData_.get())) return;
   TCustomComboBox::WndProc(m);

@@ -25,6 +25,12 @@ constexpr TNamedColor kColorNames[] = {
     {"SILVER", 0xC0C0C0}, {"TEAL", 0x808000},  {"WHITE", 0xFFFFFF},  {"YELLOW", 0x00FFFF},
 };
 
+// A pen position moved by a measure, held within what a canvas can draw
+// at: a long enough line of large runs would pass the int range.
+int Advanced(int position, int by) {
+  return static_cast<int>(std::clamp<int64_t>(int64_t{position} + by, -kMarkupMaxPosition, kMarkupMaxPosition));
+}
+
 bool StartsWith(const std::string& text, std::string_view prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -114,7 +120,7 @@ void TsHtml::Render(TRect& rect) {
   if (ended) Flush(runStart, upper_.size());
   widest_ = std::max(widest_, lineWidth_);
   lineWidth_ = 0;
-  totalHeight_ = y_ + lineHeight_;
+  totalHeight_ = Advanced(y_, lineHeight_);
   rect = TRect{0, 0, widest_, totalHeight_};
 }
 
@@ -126,14 +132,14 @@ void TsHtml::Flush(size_t from, size_t to) {
     if (text_[i] != '\r' && text_[i] != '\n') run += text_[i];
   if (run.empty()) return;
   sink_->TextOut(x_, y_, run);
-  x_ += sink_->TextWidth(run);
+  x_ = Advanced(x_, sink_->TextWidth(run));
   lineWidth_ = x_;
   lineHeight_ = std::max(lineHeight_, sink_->TextHeight("X"));
 }
 
 void TsHtml::NewLine() {
   x_ = layout_.Left;
-  y_ += lineHeight_ + 2;
+  y_ = Advanced(y_, Advanced(lineHeight_, 2));
   widest_ = std::max(widest_, lineWidth_);
   lineWidth_ = 0;
   lineHeight_ = 0;

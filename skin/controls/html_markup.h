@@ -36,6 +36,9 @@ class TsHtmlSink {
 // Sizes a SIZE attribute may set, in points.
 inline constexpr int kMarkupMinFontSize = 1;
 inline constexpr int kMarkupMaxFontSize = 100;
+// The farthest the pen goes, right or down: the largest coordinate a
+// canvas takes, far below the int range.
+inline constexpr int kMarkupMaxPosition = (1 << 27) - 1;
 
 class TsHtml {
  public:

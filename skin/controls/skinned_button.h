@@ -106,6 +106,7 @@ class TsSkinnedButton : public Base {
   TvxAnimatEvents animatEvents_{aeGlobalDef};
   bool pressedByMouse_ = false;
   bool focusPainting_ = false;
+  bool settingRegion_ = false;  // our own SetWindowRgn runs
   HRGN pendingRegion_ = Marker();
 };
 

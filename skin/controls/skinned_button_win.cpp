@@ -213,7 +213,12 @@ void TsSkinnedButton<Base>::Paint(HDC given, bool print) {
   if (stateChanged_) {
     RedrawCachedBorders(sd, CurrentState());
     if (dc != FadePaintDC && !Designing() && !this->ControlState().Contains(csAlignmentNeeded)) {
-      if (IsRealRegion()) SetWindowRgn(wnd, pendingRegion_, regionRedraw);  // the window owns it now
+      if (IsRealRegion()) {
+        // The move it reports changes nothing under the button: a fade
+        // about to start must not take it for a changed background.
+        Restore<bool> own(settingRegion_, true);
+        SetWindowRgn(wnd, pendingRegion_, regionRedraw);  // the window owns it now
+      }
       pendingRegion_ = nullptr;
       stateChanged_ = false;
     }
@@ -335,6 +340,7 @@ bool TsSkinnedButton<Base>::HandleSkinnedMessage(TMessage& m) {
       stateChanged_ = true;
       break;
     case WM_WINDOWPOSCHANGED:
+      if (settingRegion_) break;
       stateChanged_ = true;
       sd->BackgroundStale = true;
       break;

@@ -12,6 +12,7 @@ TComponent* TsControlModel::Parent(TComponent*) { return nullptr; }
 int TsControlModel::ChildCount(TComponent*) { return 0; }
 TComponent* TsControlModel::Child(TComponent*, int) { return nullptr; }
 TComponent* TsControlModel::ParentForm(TComponent*) { return nullptr; }
+TPoint TsControlModel::Position(TComponent*) { return TPoint{0, 0}; }
 int TsControlModel::Width(TComponent*) { return 0; }
 int TsControlModel::Height(TComponent*) { return 0; }
 bool TsControlModel::AnchoredRightOrBottom(TComponent*) { return false; }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/graphics/colors.h"
+#include "platform/graphics/geometry.h"
 #include "skin/core/skin_commands.h"
 
 class TComponent;
@@ -38,6 +39,8 @@ class TsControlModel {
   virtual TComponent* Child(TComponent* control, int index);
   // GetParentForm: the form the control sits on, itself for a form.
   virtual TComponent* ParentForm(TComponent* control);
+  // Left and Top in the parent's client area.
+  virtual TPoint Position(TComponent* control);
   virtual int Width(TComponent* control);
   virtual int Height(TComponent* control);
   // Its Anchors hold akRight or akBottom.

@@ -26,6 +26,7 @@ class WindowsModel : public TsControlModel {
   int ChildCount(TComponent* c) override { return Win(c) ? Win(c)->ControlCount() : 0; }
   TComponent* Child(TComponent* c, int i) override { return Win(c) ? Win(c)->Controls(i) : nullptr; }
   TComponent* ParentForm(TComponent* c) override { return Ctl(c) ? GetParentForm(Ctl(c)) : nullptr; }
+  TPoint Position(TComponent* c) override { return Ctl(c) ? TPoint{Ctl(c)->Left(), Ctl(c)->Top()} : TPoint{0, 0}; }
   int Width(TComponent* c) override { return Ctl(c) ? Ctl(c)->Width() : 0; }
   int Height(TComponent* c) override { return Ctl(c) ? Ctl(c)->Height() : 0; }
   bool AnchoredRightOrBottom(TComponent* c) override {

@@ -507,7 +507,8 @@ void RedrawCachedCorners(TsCommonData* sd, int state, int parts) {
     item.ImageCount = 3;
     item.MaskType = 1;
   }
-  PaintCacheCorners(cache, item, state, parts, parentCache);
+  // The parent's pixels at the control's place in it.
+  PaintCacheCorners(cache, item, state, parts, Moved(parentCache, model.Position(sd->HostControl)));
 }
 
 void RedrawCachedBorders(TsCommonData* sd, int state) { RedrawCachedCorners(sd, state, AllCorners); }

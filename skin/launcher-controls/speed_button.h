@@ -139,6 +139,7 @@ class TsSpeedButton : public TSpeedButton {
   bool dropDownOpen_ = false;
   std::string keptCaption_;
   TButtonLayout paintedLayout_ = blGlyphLeft;
+  int paintedMargin_ = -1;
   bool paintedDown_ = false;
   int paintedGlyphs_ = 1;
   int paintedSpacing_ = 4;

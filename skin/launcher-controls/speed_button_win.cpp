@@ -113,7 +113,7 @@ void TsSpeedButton::SetDrawOverBorder(bool v) {
   if (StoreChanged(drawOverBorder_, v)) Changed();
 }
 void TsSpeedButton::SetTextAlignment(TAlignment v) {
-  if (StoreChanged(textAlignment_, v)) TSpeedButton::Repaint();
+  if (StoreChanged(textAlignment_, v)) Changed();
 }
 
 void TsSpeedButton::SetButtonStyle(TToolButtonStyle v) {
@@ -169,8 +169,10 @@ void TsSpeedButton::Notification(TComponent* component, TOperation operation) {
 }
 
 void TsSpeedButton::Invalidate() {
-  if (skinData_ && Layout() != paintedLayout_) {
+  // The platform's setters of layout and margin only invalidate.
+  if (skinData_ && (Layout() != paintedLayout_ || Margin() != paintedMargin_)) {
     paintedLayout_ = Layout();
+    paintedMargin_ = Margin();
     skinData_->BackgroundStale = true;
   }
   TSpeedButton::Invalidate();
@@ -547,6 +549,7 @@ bool TsSpeedButton::HandleSkinnedMessage(TMessage& m) {
       Perform(CM_MOUSELEAVE);
       break;
     case CM_ENABLEDCHANGED:
+    case CM_FONTCHANGED:
       if (Visible()) {
         sd->BackgroundStale = true;
         Repaint();

@@ -1,12 +1,17 @@
 // The generator's two extended combo boxes with a kit-made Marl in the
 // Windows folder: frame, button and arrow from the skin, the edit part on
 // COMBOBOX's HOTCOLOR, hot under the mouse and pressed while open; typed
-// text still taken and counted as filled. Without Marl, the platform's look.
+// text still taken and counted as filled; with a see-through COMBOBOX, the
+// patterned form behind each box. Without Marl, the platform's look.
 #include <gtest/gtest.h>
 
 #include "generator/skin_engine_start.h"
 #include "generator/unit1.h"
+#include "platform/rtl/text1251.h"
 #include "skin/controls/combo_box_ex.h"
+#include "skin/core/common_data.h"
+#include "skin/core/control_utils_win.h"
+#include "skin/core/pixel_access.h"
 #include "tests/support/combo_look_check.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/skinned_controls_check.h"
@@ -26,6 +31,9 @@ class GeneratorComboBoxes : public ::testing::Test {
   void Start(MarlKind kind) {
     ParkCursor();
     ASSERT_TRUE(PutMarlInWindowsFolder(kind));
+    Show();
+  }
+  void Show() {
     form = std::make_unique<TForm1>(Application);
     form->AfterConstruction();
     form->Show();
@@ -105,4 +113,60 @@ TEST_F(GeneratorComboBoxes, WithoutMarlTheBoxesKeepThePlatformsLook) {
     EXPECT_FALSE(Near(WindowPixel(box->Handle(), b.Left + 1, (b.Top + b.Bottom) / 2), Shade(Kit("COMBOBTN", 10))));
     EXPECT_EQ(box->ListAdapter(), nullptr);
   }
+}
+
+TEST_F(GeneratorComboBoxes, ASeeThroughBoxShowsTheFormBehindIt) {
+  // The form's client a checker of 3-pixel cells; COMBOBOX see-through,
+  // its frame with magenta corners.
+  brsm::kit::KitSkin marl = brsm::kit::MakeMarlSkin();
+  TPixelBuffer checker = brsm::kit::SolidPicture(320, 300, 0x20C0F0);
+  for (int y = 0; y < 300; y += 3)
+    for (int x = (y / 3 % 2) * 3; x < 320; x += 6) brsm::kit::FillRect(checker, x, y, x + 3, y + 3, 0x602010);
+  marl.AddFile("Checker.jpg", brsm::kit::JpegBytes(checker));
+  marl.Set("FORM", "PATTERN", "Checker.jpg");
+  marl.Set("FORM", "IMAGEPERCENT", 100);
+  const int combo = brsm::kit::MarlSectionIndex("COMBOBOX");
+  std::vector<TColor> frames;
+  for (int s = 0; s < 3; ++s) frames.push_back(brsm::kit::KitColor(combo, 10 + s));
+  TPixelBuffer frame = brsm::kit::FramesPicture(18, 18, frames, 3, true, 2);
+  marl.AddFile("ComboFrame.bmp", brsm::kit::BmpBytes(frame));
+  marl.Set("COMBOBOX", "BORDERSMASK", "ComboFrame.bmp");
+  marl.Set("COMBOBOX", "TRANSPARENCY", 100);
+  RemoveMarlFromWindowsFolder();
+  ASSERT_TRUE(marl.WriteFolder(brsm::FromUtf16(WindowsFolder().wstring())));
+  Show();
+  ASSERT_TRUE(form->sSkinManager1->Active());
+  ParentCacheInfo.Ready = false;
+  SendCmdToControl(form.get(), SkinCmdQueryCache);
+  const TCacheInfo behind = ParentCacheInfo;
+  ASSERT_TRUE(behind.Ready);
+  for (TsComboBoxEx* box : {form->combobox1, form->DamageType}) {
+    SCOPED_TRACE(box->Name());
+    HWND w = box->Handle();
+    // The corners' magenta triangles show the form's pattern behind them.
+    const int right = box->Width() - 1, bottom = box->Height() - 1;
+    int sampled = 0, matched = 0;
+    for (int a = 0; a < 3; ++a)
+      for (int b = 0; a + b < 3; ++b)
+        for (const POINT p : {POINT{a, b}, POINT{right - a, b}, POINT{a, bottom - b}, POINT{right - a, bottom - b}}) {
+          const TColor under = ReadPixelBytes(behind.Bmp.Pixel(behind.X + box->Left() + p.x, behind.Y + box->Top() + p.y));
+          ++sampled;
+          matched += Near(WindowPixel(w, p.x, p.y), under);
+        }
+    EXPECT_EQ(matched, sampled);
+  }
+  SaveScreenshot("generator_combo_box_see_through");
+  // A list-only box shows the form across its face.
+  TsComboBoxEx* box = form->DamageType;
+  box->SetStyle(csDropDownList);
+  PumpFor(50);
+  int sampled = 0, matched = 0;
+  for (int x = 7; x < box->ButtonRect().Left - 2; x += 3) {
+    const int y = box->Height() / 2;
+    ++sampled;
+    matched += Near(WindowPixel(box->Handle(), x, y),
+                    ReadPixelBytes(behind.Bmp.Pixel(behind.X + box->Left() + x, behind.Y + box->Top() + y)));
+  }
+  EXPECT_GE(sampled, 30);
+  EXPECT_EQ(matched, sampled);
 }

@@ -22,6 +22,7 @@
 #include "skin/core/section_painting.h"
 #include "skin/core/skin_commands.h"
 #include "skin/core/skin_constants.h"
+#include "tests/support/screen_capture.h"
 
 namespace brsm::test {
 
@@ -68,6 +69,16 @@ inline TColor ControlPixel(TWinControl* c, int x, int y) {
   const COLORREF p = GetPixel(dc, x, y);
   ReleaseDC(c->Handle(), dc);
   return static_cast<TColor>(p);
+}
+
+// Every pixel of a control as the screen shows it, row by row.
+inline std::vector<TColor> ControlShot(TControl* c) {
+  const TPoint at = c->ClientToScreen(TPoint{0, 0});
+  const ScreenCapture shot(RECT{at.X, at.Y, at.X + c->Width(), at.Y + c->Height()});
+  std::vector<TColor> out;
+  for (int y = at.Y; y < at.Y + c->Height(); ++y)
+    for (int x = at.X; x < at.X + c->Width(); ++x) out.push_back(shot.At(x, y));
+  return out;
 }
 
 // Where a button's face is sampled: the top band of its border, clear of

@@ -2,8 +2,9 @@
 // frame, button and arrow pixels in their three looks, hot over the edit
 // part too, the edit part on the section's HOTCOLOR, the list adapter only
 // beyond DropDownCount, a window made again with its items, index and a
-// new list adapter, the keyboard search, the read-only mode, and items
-// with images and indents (an image list freed first).
+// new list adapter, the keyboard search, the read-only mode, a disabled or
+// read-only edit part in the box's colours, and items with images and
+// indents (an image list freed first).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -248,6 +249,23 @@ TEST_F(ComboBoxExWinTest, AReadOnlyBoxOnlyTakesTheFocus) {
   box->SetReadOnly(false);
   SendMessageW(w, WM_KEYDOWN, VK_DOWN, 1);
   EXPECT_EQ(box->ItemIndex(), 2);
+}
+
+TEST_F(ComboBoxExWinTest, ADisabledOrReadOnlyEditPartKeepsTheBoxsColours) {
+  HWND edit = box->EditHandle();
+  ASSERT_NE(edit, nullptr);
+  const TColor face = box->Color();
+  ASSERT_EQ(face, Kit("COMBOBOX", 1));
+  // Such an edit asks with WM_CTLCOLORSTATIC.
+  box->SetEnabled(false);
+  Pump(40);
+  SaveScreenshot("combo_box_ex_disabled");
+  EXPECT_TRUE(Near(ClientPixel(edit, 2, 2), face)) << std::hex << ClientPixel(edit, 2, 2);
+  box->SetEnabled(true);
+  SendMessageW(edit, EM_SETREADONLY, TRUE, 0);
+  InvalidateRect(edit, nullptr, TRUE);
+  Pump(40);
+  EXPECT_TRUE(Near(ClientPixel(edit, 2, 2), face)) << std::hex << ClientPixel(edit, 2, 2);
 }
 
 TEST_F(ComboBoxExWinTest, ItemsWithImagesIndentsAndAnImageListFreedFirst) {

@@ -68,6 +68,21 @@ TEST(HintMarkup, UnclosedTagStopsDrawingButCountsTheLine) {
   EXPECT_EQ(Drawn(last), "xy");
 }
 
+// Runs as wide as a sink may answer: the pen stops at the last place a
+// canvas can draw instead of wrapping round.
+TEST(HintMarkup, AbsurdlyWideRunsHoldThePenInRange) {
+  class TWideSink : public TRecordingSink {
+   public:
+    int TextWidth(const std::string&) override { return 0x7FFFFFF0; }
+  } sink;
+  const TRect r = Render(sink, "a<B>b<B>c<BR>d");
+  ASSERT_EQ(sink.runs.size(), 4u);
+  EXPECT_GT(sink.runs[1].X, sink.runs[0].X);
+  EXPECT_GE(sink.runs[2].X, sink.runs[1].X);
+  EXPECT_EQ(sink.runs[3].X, 5);
+  EXPECT_EQ(r.Right, kMarkupMaxPosition);
+}
+
 TEST(HintMarkup, LinesBreakOnlyAtTagsAndDropLineEnds) {
   TRecordingSink sink;
   const std::string longLine(300, 'w');

@@ -1,7 +1,8 @@
 // The skinned buttons and panel on real windows with the kit-made Marl:
-// the looks read back from the screen, the fade's frames, the window
-// region, skin removal and reload, and the faults that used to leave a
-// button hidden or a paint unfinished.
+// the looks read back from the screen, the fade's frames, a quick click's
+// fade back, every setter's change shown at once, the window region, skin
+// removal and reload with the list's or the button's own glyph, and the
+// faults that used to leave a button hidden or a paint unfinished.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -154,6 +155,52 @@ TEST_F(SkinnedButtonsWinTest, ALeaveHalfwayOffersOnlyTheFramesOfTheStepsMade) {
   EXPECT_EQ(Face(bitBtn), Look(bitBtn, bitBtn->SkinData(), 0));
 }
 
+TEST_F(SkinnedButtonsWinTest, AQuickClickFadesBackFromThePressedLook) {
+  bitBtn->Perform(CM_MOUSEENTER, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return bitBtn->FadeTimer() == nullptr; }));
+  CommandLog log(bitBtn);
+  const LPARAM at = MAKELPARAM(10, 10);
+  SendMessageW(bitBtn->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ASSERT_TRUE(PumpUntil([&] { return log.Count(SkinCmdFadeFrame) >= 1; }));
+  ASSERT_NE(bitBtn->FadeTimer(), nullptr);
+  // Released before the press fade ends: the pressed look shows once (its
+  // region handed over), then the look fades back over the step made.
+  SendMessageW(bitBtn->Handle(), WM_LBUTTONUP, 0, at);
+  EXPECT_NE(bitBtn->FadeTimer(), nullptr);
+  const int frames = log.Count(SkinCmdFadeFrame);
+  ASSERT_TRUE(PumpUntil([&] { return bitBtn->FadeTimer() == nullptr; }));
+  EXPECT_GT(log.Count(SkinCmdFadeFrame), frames);
+}
+
+TEST_F(SkinnedButtonsWinTest, EverySetterThatChangesTheFaceShowsAtOnce) {
+  // Two lines of unequal width show the caption's own alignment.
+  bitBtn->SetCaption("Wide top line\nX");
+  bitBtn->SetAlignment(taLeftJustify);  // the margin moves the block
+  Settle();
+  std::unique_ptr<TBitmap> glyph(CreateBitmap24(12, 12));
+  glyph->Canvas()->Brush()->SetColor(clFuchsia);
+  glyph->Canvas()->FillRect(TRect{0, 0, 12, 12});
+  glyph->Canvas()->Brush()->SetColor(clRed);
+  glyph->Canvas()->FillRect(TRect{2, 2, 10, 10});
+  const struct {
+    const char* Name;
+    std::function<void()> Apply;
+  } changes[] = {
+      {"Margin", [&] { bitBtn->SetMargin(12); }},
+      {"Glyph", [&] { bitBtn->SetGlyph(glyph.get()); }},
+      {"Layout", [&] { bitBtn->SetLayout(blGlyphRight); }},
+      {"Spacing", [&] { bitBtn->SetSpacing(12); }},
+      {"TextAlignment", [&] { bitBtn->SetTextAlignment(taRightJustify); }},
+      {"Font", [&] { bitBtn->Font()->SetSize(12); }},
+  };
+  for (const auto& change : changes) {
+    const std::vector<TColor> before = ControlShot(bitBtn);
+    change.Apply();
+    Pump(40);
+    EXPECT_TRUE(ControlShot(bitBtn) != before) << change.Name;
+  }
+}
+
 TEST_F(SkinnedButtonsWinTest, RegionLeavesOutTheCornersAndGoesWithTheSkin) {
   for (TWinControl* c : {static_cast<TWinControl*>(bitBtn), static_cast<TWinControl*>(button)}) {
     HRGN rgn = CreateRectRgn(0, 0, 0, 0);
@@ -202,6 +249,26 @@ TEST_F(SkinnedButtonsWinTest, RemovalAndReloadSwitchOwnerDrawAndTheListGlyph) {
   manager->SetActive(true);
   Settle();
   EXPECT_EQ(style(button), BS_OWNERDRAW);
+
+  // An own glyph beside a list with no image chosen stays through a skin
+  // change, and so does it with an index past the list's end.
+  std::unique_ptr<TBitmap> own(CreateBitmap24(16, 16));
+  own->Canvas()->Brush()->SetColor(clFuchsia);
+  own->Canvas()->FillRect(TRect{0, 0, 16, 16});
+  own->Canvas()->Brush()->SetColor(clLime);
+  own->Canvas()->FillRect(TRect{4, 4, 12, 12});
+  for (int index : {-1, 1}) {
+    SCOPED_TRACE(index);
+    bitBtn->SetImageIndex(index);
+    bitBtn->SetGlyph(own.get());
+    bitBtn->SetNumGlyphs(1);
+    manager->SetActive(false);
+    manager->SetActive(true);
+    Settle();
+    EXPECT_EQ(bitBtn->Glyph()->Width(), 16);
+    const TRect g = bitBtn->GlyphRect();
+    EXPECT_EQ(ControlPixel(bitBtn, g.Left + 8, g.Top + 8), static_cast<TColor>(clLime));
+  }
 
   // A list freed elsewhere is forgotten.
   delete images;

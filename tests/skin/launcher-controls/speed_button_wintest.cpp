@@ -1,6 +1,7 @@
 // The skinned speed button on a real form with the kit-made Marl: its looks
-// read back from the form, the frames of its hot fade, the gap styles, and
-// the drop-down menu opened, closed and broken by a raising handler.
+// read back from the form, the frames of its hot fade, every setter's change
+// shown at once, the gap styles, and the drop-down menu opened, closed and
+// broken by a raising handler.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -184,6 +185,29 @@ TEST_F(SpeedButtonWinTest, NormalHotAfterItsFramesAndPressedWithTheGlyphMoved) {
   button->Perform(CM_MOUSELEAVE, 0, 0);
   ASSERT_TRUE(Settled(button));
   EXPECT_EQ(Face(button), normal);
+}
+
+TEST_F(SpeedButtonWinTest, EverySetterThatChangesTheFaceShowsAtOnce) {
+  // Two lines of unequal width show the caption's own alignment.
+  button->SetCaption("Wide top line\nX");
+  button->SetAlignment(taLeftJustify);
+  PumpFor(30);
+  const struct {
+    const char* Name;
+    std::function<void()> Apply;
+  } changes[] = {
+      {"TextAlignment", [&] { button->SetTextAlignment(taRightJustify); }},
+      {"Alignment", [&] { button->SetAlignment(taCenter); }},
+      {"Margin", [&] { button->SetMargin(12); }},  // from the middle to the left
+      {"TextOffset", [&] { button->SetTextOffset(6); }},
+      {"Font", [&] { button->Font()->SetSize(12); }},
+  };
+  for (const auto& change : changes) {
+    const std::vector<TColor> before = ControlShot(button);
+    change.Apply();
+    PumpFor(30);
+    EXPECT_TRUE(ControlShot(button) != before) << change.Name;
+  }
 }
 
 TEST_F(SpeedButtonWinTest, GapStylesShowTheParentAndTheDividerStripAndDropDownWidens) {
