@@ -152,6 +152,29 @@ TEST_F(MemoLabelWinTest, NothingIsPaintedWhileTheRecordUpdates) {
   memo->SkinData()->Updating = false;
   SendMessageW(memo->Handle(), WM_NCPAINT, 1, 0);
   EXPECT_EQ(BarTop(), EdgeOf("SCROLLBTNTOP", 0));
+
+  // The client: WM_PAINT only validates while the record updates.
+  auto clientCorner = [&] {
+    HDC client = GetDC(memo->Handle());
+    const COLORREF c = GetPixel(client, 2, 2);
+    ReleaseDC(memo->Handle(), client);
+    return c;
+  };
+  dc = GetDC(memo->Handle());
+  RECT client{};
+  GetClientRect(memo->Handle(), &client);
+  FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  ReleaseDC(memo->Handle(), dc);
+  memo->SkinData()->Updating = true;
+  InvalidateRect(memo->Handle(), nullptr, FALSE);
+  UpdateWindow(memo->Handle());
+  RECT update{};
+  EXPECT_FALSE(GetUpdateRect(memo->Handle(), &update, FALSE));
+  EXPECT_EQ(clientCorner(), 0u);
+  memo->SkinData()->Updating = false;
+  InvalidateRect(memo->Handle(), nullptr, FALSE);
+  UpdateWindow(memo->Handle());
+  EXPECT_NE(clientCorner(), 0u);
 }
 
 TEST_F(MemoLabelWinTest, SkinRemovedBringsTheSystemBarBackAndANewSkinTheSkinnedOne) {
@@ -175,6 +198,14 @@ TEST_F(MemoLabelWinTest, LabelsTakeTheSkinsTextColourAndPaintANamedSectionAboveT
   label->Repaint();
   Pump();
   EXPECT_EQ(label->Font()->Color(), manager->GlobalTextColor());
+  // The middle of the label's top row, above its text.
+  auto shown = [&] {
+    HDC dc = GetDC(form->Handle());
+    const TColor c = static_cast<TColor>(GetPixel(dc, label->Left() + label->Width() / 2, label->Top()));
+    ReleaseDC(form->Handle(), dc);
+    return c;
+  };
+  const TColor behind = shown();
 
   auto* fixed = new TsLabel(form.get());
   fixed->SetParent(form.get());
@@ -188,15 +219,14 @@ TEST_F(MemoLabelWinTest, LabelsTakeTheSkinsTextColourAndPaintANamedSectionAboveT
   label->Repaint();
   Pump();
   EXPECT_EQ(label->Font()->Color(), KitColor(MarlSectionIndex("BUTTON"), 2));
-  HDC dc = GetDC(form->Handle());
-  const TColor corner = static_cast<TColor>(GetPixel(dc, label->Left() + 1, label->Top() + 1));
-  ReleaseDC(form->Handle(), dc);
-  EXPECT_NE(corner, static_cast<TColor>(ColorToRGB(form->Color())));
+  EXPECT_EQ(shown(), EdgeOf("BUTTON", 0));  // BUTTON's frame, drawn behind the text
+  SaveScreenshot("label_button_section");
 
   label->SetSkinSection("GLOBALINFO");  // the first section paints nothing behind
   label->Repaint();
   Pump();
   EXPECT_EQ(label->Font()->Color(), manager->GlobalTextColor());
+  EXPECT_EQ(shown(), behind);
 
   manager->SetActive(false);
   Pump();
