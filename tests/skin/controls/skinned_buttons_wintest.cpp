@@ -174,6 +174,21 @@ TEST_F(SkinnedButtonsWinTest, FadesLeaveNoGdiObjectsBehind) {
   EXPECT_EQ(after.Total(), before.Total()) << after.ChangeSince(before);
 }
 
+TEST_F(SkinnedButtonsWinTest, ASkinSwitchedOffAndOnLeavesNoGdiObjectsBehind) {
+  auto offAndOn = [&] {
+    manager->SetActive(false);
+    Settle();
+    manager->SetActive(true);
+    Settle();
+    ASSERT_TRUE(bitBtn->SkinData()->IsSkinned());
+  };
+  offAndOn();
+  const LiveGdiObjects before;
+  for (int i = 0; i < 10 && !HasFatalFailure(); ++i) offAndOn();
+  const LiveGdiObjects after;
+  EXPECT_EQ(after.Total(), before.Total()) << after.ChangeSince(before);
+}
+
 TEST_F(SkinnedButtonsWinTest, RegionLeavesOutTheCornersAndGoesWithTheSkin) {
   for (TWinControl* c : {static_cast<TWinControl*>(bitBtn), static_cast<TWinControl*>(button)}) {
     HRGN rgn = CreateRectRgn(0, 0, 0, 0);
