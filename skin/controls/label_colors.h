@@ -1,6 +1,5 @@
 // The colour decisions of the skinned labels: whether a label paints its
-// section's look, the colour of its text, and the text of a disabled label
-// over its parent.
+// section's look, and the text of a disabled label over its parent.
 #pragma once
 
 #include <string>
@@ -10,10 +9,6 @@
 // A section look only for a named section with an index above 0 of an
 // active manager: the skin's first section never paints behind a label.
 bool LabelShowsSection(const std::string& section, bool managerActive, int sectionIndex);
-
-// The text colour a label paints with: the skin's global text colour when it
-// follows the skin and the skin gives one (not magenta), else its own.
-TColor LabelTextColor(TColor own, bool followsSkin, bool skinLoaded, TColor globalText);
 
 // 40 percent of the text colour over 60 percent of the parent's background;
 // system colours are taken as RGB first.

@@ -34,11 +34,6 @@ TvxGlyphFrame ComboGlyphFrame(int imageWidth, int imageHeight, int imageCount, i
   return f;
 }
 
-int ComboDropDownHeight(int itemCount, int dropDownCount, int itemHeight, int controlHeight) {
-  const int rows = std::max(1, std::min(itemCount, dropDownCount));
-  return rows * itemHeight + controlHeight + 2;
-}
-
 TRect ComboImageRect(int boxHeight, int imageWidth, int imageHeight, bool hasImage, bool listItem, int indent) {
   if (!hasImage || imageWidth <= 0 || imageHeight <= 0) return {};
   const int at = (boxHeight - imageHeight) / 2;

@@ -1,5 +1,5 @@
-// Where a combo box's drop-down button, its arrow glyph, its drop-down list
-// and an extended box's image and caption go. Window coordinates.
+// Where a combo box's drop-down button, its arrow glyph and an extended
+// box's image and caption go. Window coordinates.
 #pragma once
 
 #include <string_view>
@@ -30,10 +30,6 @@ struct TvxGlyphFrame {
 };
 TvxGlyphFrame ComboGlyphFrame(int imageWidth, int imageHeight, int imageCount, int maskType,
                               const TRect& button, int windowHeight);
-
-// The height of a drop-down list: min(items, dropDownCount) rows, at least
-// one, plus the box's own height and 2.
-int ComboDropDownHeight(int itemCount, int dropDownCount, int itemHeight, int controlHeight);
 
 // An extended box's image square: (Height - image) div 2 from the top and
 // the left, a list item moved right 16 px per `indent` step. Empty without

@@ -21,50 +21,13 @@
 #include "skin/controls/label.h"
 #include "skin/controls/memo.h"
 #include "skin/controls/panel.h"
+#include "tests/generator/modal_windows.h"
+
+using brsm::test::Edits;
+using brsm::test::Generate;
+using brsm::test::ModalLog;
 
 namespace {
-
-// What happened while a click ran its modal windows: the message dialogs'
-// texts and the result window's memo, each closed as soon as it showed.
-struct ModalLog {
-  std::vector<std::string> Messages;
-  std::vector<std::string> ResultTexts;
-};
-ModalLog* modalLog = nullptr;
-
-void CALLBACK CloseModalWindows(HWND, UINT, UINT_PTR, DWORD) {
-  brsm::GuardedCall(nullptr, [] {
-    if (!modalLog) return;
-    for (int i = 0; i < Screen->CustomFormCount(); ++i) {
-      auto* box = dynamic_cast<TMessageForm*>(Screen->CustomForms(i));
-      if (box && box->Showing() && box->ModalResult() == mrNone) {
-        modalLog->Messages.push_back(box->MessageLabel()->Caption());
-        box->SetModalResult(mrOk);
-      }
-    }
-    if (Form2->Showing() && Form2->ModalResult() == mrNone) {
-      modalLog->ResultTexts.push_back(Form2->scriptweapon->Text());
-      Form2->Close();
-    }
-  });
-}
-
-// Clicks the generate button and logs what it showed until it returned.
-ModalLog Generate() {
-  ModalLog log;
-  modalLog = &log;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 30, CloseModalWindows);
-  SendMessageW(Form1->sBitBtn1->Handle(), BM_CLICK, 0, 0);
-  KillTimer(nullptr, timer);
-  modalLog = nullptr;
-  return log;
-}
-
-std::vector<TEdit*> Edits() {
-  return {Form1->WeapName, Form1->FirstPModel, Form1->Edit1, Form1->ThirdPModel, Form1->PickupModel,
-          Form1->ShotAnim,  Form1->Edit7,       Form1->Edit3, Form1->Edit5,       Form1->Edit6,
-          Form1->Edit4,     Form1->MainDamage,  Form1->MaxAmmo, Form1->AmmoCount, Form1->Edit2};
-}
 
 brsm::WeaponFields FieldsOfForm() {
   brsm::WeaponFields f;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,6 +20,8 @@
 #include "skin/core/paint_seam.h"
 #include "skin/core/skin_commands.h"
 #include "skin/core/skin_platform.h"
+#include "tests/support/gdi_objects.h"
+#include "tests/support/screenshot.h"
 
 namespace {
 
@@ -117,16 +121,46 @@ TEST_F(HintWindows, HandlerMovingOneCoordinateKeepsTheFirstPosition) {
 
 TEST_F(HintWindows, PlainPathRepaintsTheSamePixelsAndHandsOutNoFreedImage) {
   LayeredWindowProc = nullptr;
+  // A plain window under the hint: the plain path paints over what the
+  // screen showed there.
+  HWND under = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 100, 100, 400,
+                               400, nullptr, nullptr, nullptr, nullptr);
+  for (int i = 0; i < 10; ++i) {
+    Application->ProcessMessages();
+    Sleep(10);
+  }
+  HDC underDC = GetDC(under);
+  const COLORREF screen = GetPixel(underDC, 5, 5);
+  ReleaseDC(under, underDC);
   manager_->SetPredefinitions(shComicsGradient);
   manager_->SetUseSkinData(false);
+  constexpr COLORREF kBody = 0x3060C0;  // flat, so that the body shows it exactly
+  manager_->HintKind()->SetColor(kBody);
+  manager_->HintKind()->SetGradientPercent(0);
+  ASSERT_TRUE(manager_->HintKind()->ShadowEnabled());
   TsCustomHintWindow* window = Show("A hint with a shadow", TPoint{200, 200});
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(IsWindowVisible(window->Handle()));
   EXPECT_EQ(manager_->HintPosition().X, -1);
   const std::vector<COLORREF> first = WindowPixels(window->Handle());
+  // The body in its colour, the screen where the shape leaves it (the
+  // shadow's faint outer ring may lie over it), and the black shadow half
+  // over the screen's grey.
+  ASSERT_EQ(GetRValue(screen), GetBValue(screen));
+  auto grey = [](COLORREF c) {
+    return std::abs(GetRValue(c) - GetGValue(c)) <= 1 && std::abs(GetGValue(c) - GetBValue(c)) <= 1 ? GetGValue(c) : -1;
+  };
+  auto count = [&](const std::function<bool(COLORREF)>& is) { return std::count_if(first.begin(), first.end(), is); };
+  EXPECT_GT(count([](COLORREF c) { return c == kBody; }), static_cast<long>(first.size() / 4));
+  EXPECT_GT(count([&](COLORREF c) { return grey(c) >= GetGValue(screen) - 2; }), static_cast<long>(first.size() / 8));
+  EXPECT_GT(count([&](COLORREF c) { return grey(c) > GetGValue(screen) / 3 && grey(c) < GetGValue(screen) * 3 / 4; }),
+            0);
+  // A repaint lays no second shadow over the first.
   RedrawWindow(window->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   RedrawWindow(window->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(WindowPixels(window->Handle()), first);
+  brsm::test::SaveScreenshot("hint_plain_path");
+  DestroyWindow(under);
 
   EXPECT_EQ(window->Image(), nullptr);
   ParentCacheInfo.Ready = true;
@@ -166,6 +200,30 @@ TEST_F(HintWindows, FullyTransparentAnimatedHintShowsNothing) {
   Show("translucent", TPoint{400, 400});
   ASSERT_EQ(layeredAlphas.size(), 1u);
   EXPECT_EQ(layeredAlphas[0], 153);
+}
+
+TEST_F(HintWindows, HintsShownAndHiddenLeaveNoGdiObjectsBehind) {
+  manager_->SetAnimated(false);
+  const TsHintsPredefinitions shapes[] = {shSimply, shGradient, shTransparent, shEllipse, shBalloon,
+                                          shComicsGradient, shComicsTransparent};
+  // Both paths: painted over a snapshot of the screen, and layered.
+  auto showEach = [&] {
+    for (bool layered : {false, true}) {
+      LayeredWindowProc = layered ? savedLayered_ : nullptr;
+      for (TsHintsPredefinitions shape : shapes) {
+        manager_->SetPredefinitions(shape);
+        manager_->SetUseSkinData(false);
+        ASSERT_NE(Show("A hint shown and hidden", TPoint{300, 300}), nullptr);
+        Application->CancelHint();
+        Application->ProcessMessages();
+      }
+    }
+  };
+  showEach();  // what a first showing makes and keeps (the window, cached DCs) is no leak
+  const brsm::test::LiveGdiObjects before;
+  for (int i = 0; i < 10 && !HasFatalFailure(); ++i) showEach();
+  const brsm::test::LiveGdiObjects after;
+  EXPECT_EQ(after.Total(), before.Total()) << after.ChangeSince(before);
 }
 
 TEST_F(HintWindows, FreedManagerGivesBackThePlatformsHints) {

@@ -11,13 +11,6 @@ TEST(LabelColors, SectionLookOnlyForANamedSectionAboveTheFirst) {
   EXPECT_FALSE(LabelShowsSection("PANEL", false, 3));
 }
 
-TEST(LabelColors, TextFollowsTheSkinOnlyWhenAskedAndGiven) {
-  EXPECT_EQ(LabelTextColor(0x000010, true, true, 0x00C0C0), 0x00C0C0);
-  EXPECT_EQ(LabelTextColor(0x000010, false, true, 0x00C0C0), 0x000010);
-  EXPECT_EQ(LabelTextColor(0x000010, true, false, 0x00C0C0), 0x000010);
-  EXPECT_EQ(LabelTextColor(0x000010, true, true, 0xFF00FF), 0x000010);
-}
-
 TEST(LabelColors, DisabledTextMixesFortyPercentOverTheBackgroundAfterResolvingSystemColours) {
   EXPECT_EQ(DisabledLabelColor(0x0000FF, 0x00FF00), 0x009966);  // 0.4 * 255 = 102, 0.6 * 255 = 153
   // A system colour is mixed as the colour it stands for, never bytewise.

@@ -6,6 +6,7 @@
 #include "platform/graphics/icon.h"
 #include "skin/core/skin_platform.h"
 #include "tests/skin/windows/provider_test_support.h"
+#include "tests/support/gdi_objects.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/kit_pictures.h"
 
@@ -315,6 +316,41 @@ TEST_F(CaptionTest, ReusedTitleGivesThePixelsOfAFullRepaint) {
   ASSERT_TRUE(p->TitleShortcutApplies());
   p->PaintFrameToCache();
   EXPECT_EQ(snapshot(), full);
+}
+
+TEST_F(CaptionTest, TitleAndButtonCachesMadeAgainLeaveNoGdiObjectsBehind) {
+  MakeForm();
+  form->SetBorderIcons(TBorderIcons{biSystemMenu, biMinimize, biMaximize});
+  form->SetCaption("Cached");
+  TsSkinProvider* p = new TsSkinProvider(form.get());
+  ShowAndActivate();
+  p->RepaintFrameNow();
+  Pump();
+  ASSERT_FALSE(p->ButtonMax.Rect.IsEmpty());
+  // Each round remakes the title and the button area: hot and pressed
+  // buttons, the other activation, a new width and a new caption.
+  auto round = [&](int i) {
+    for (const TsCaptionButton* b : {&p->ButtonMin, &p->ButtonMax, &p->ButtonClose}) {
+      SendMessageW(Wnd(), WM_NCMOUSEMOVE, HitAt(Centre(b->Rect)), ScreenAt(Centre(b->Rect)));
+      Pump();
+    }
+    SendMessageW(Wnd(), WM_NCLBUTTONDOWN, HTMAXBUTTON, ScreenAt(Centre(p->ButtonMax.Rect)));
+    SendMessageW(Wnd(), WM_NCMOUSEMOVE, HTCAPTION, ScreenAt(TPoint{40, 10}));
+    SendMessageW(Wnd(), WM_NCLBUTTONUP, HTCAPTION, ScreenAt(TPoint{40, 10}));
+    SendMessageW(Wnd(), WM_NCACTIVATE, FALSE, 0);
+    SendMessageW(Wnd(), WM_NCACTIVATE, TRUE, 0);
+    form->SetWidth(form->Width() + (i % 2 ? 7 : -7));
+    form->SetCaption(i % 2 ? "Cached again" : "Cached");
+    p->RepaintFrameNow();
+    Pump();
+  };
+  round(0);
+  round(1);
+  const brsm::test::LiveGdiObjects before;
+  for (int i = 0; i < 20; ++i) round(i);
+  const brsm::test::LiveGdiObjects after;
+  EXPECT_EQ(after.Total(), before.Total()) << after.ChangeSince(before);
+  EXPECT_FALSE(IsZoomed(Wnd()));  // the press was taken off the button before the release
 }
 
 class OutlineDragTest : public CaptionTest {

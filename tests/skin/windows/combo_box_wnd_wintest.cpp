@@ -205,9 +205,8 @@ TEST_F(ComboBoxWndWinTest, InDialogModeTheListKeepsTheSystemColoursAndTheSwitchC
   // What the parent answers: the system's colours.
   EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));
   LOGBRUSH lb{};
-  if (GetObjectW(reinterpret_cast<HBRUSH>(answer), sizeof lb, &lb) == static_cast<int>(sizeof lb)) {
-    EXPECT_NE(static_cast<TColor>(lb.lbColor), Kit("EDIT", 0));
-  }
+  ASSERT_EQ(GetObjectW(reinterpret_cast<HBRUSH>(answer), sizeof lb, &lb), static_cast<int>(sizeof lb));
+  EXPECT_NE(static_cast<TColor>(lb.lbColor), Kit("EDIT", 0));
 }
 
 TEST_F(ComboBoxWndWinTest, SimpleBoxHasNoButtonAndItsListIsFlagged) {

@@ -1,5 +1,5 @@
 // Combo box geometry: the drop-down button of windows and controls, the
-// arrow frame, the drop-down list's height and an extended box's image.
+// arrow frame and an extended box's image.
 #include <gtest/gtest.h>
 
 #include "skin/windows/combo_geometry.h"
@@ -36,12 +36,6 @@ TEST(ComboGeometry, GlyphFrameCentredAndCountsBelowOneAreOne) {
   EXPECT_EQ(f.Width, 9);
   EXPECT_EQ(f.Height, 7);
   EXPECT_EQ(ComboGlyphFrame(9, 7, 1, 0, TRect{98, 2, 98, 20}, 22).Width, 0);  // no button, no glyph
-}
-
-TEST(ComboGeometry, DropDownHeightCountsRowsUpToTheLimit) {
-  EXPECT_EQ(ComboDropDownHeight(0, 14, 16, 22), 16 + 22 + 2);
-  EXPECT_EQ(ComboDropDownHeight(5, 14, 16, 22), 5 * 16 + 24);
-  EXPECT_EQ(ComboDropDownHeight(40, 14, 16, 22), 14 * 16 + 24);
 }
 
 TEST(ComboGeometry, IndentMovesListItemsNotTheEditFace) {

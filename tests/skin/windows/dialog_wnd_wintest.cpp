@@ -13,6 +13,7 @@
 #include "skin/windows/dialog_wnd_win.h"
 #include "skin/windows/hook_provider_win.h"
 #include "tests/skin/windows/provider_test_support.h"
+#include "tests/support/gdi_objects.h"
 #include "tests/support/open_menu.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/kit_pictures.h"
@@ -429,10 +430,11 @@ TEST_F(DialogFrameTest, TwentyMessageBoxesLeaveNothingBehind) {
   };
   box();
   ASSERT_NE(boxShown, nullptr);
-  const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const brsm::test::LiveGdiObjects before;
   const int providers = LiveProviders();
   for (int i = 0; i < 20; ++i) box();
-  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 3);
+  const brsm::test::LiveGdiObjects after;
+  EXPECT_EQ(after.Total(), before.Total()) << after.ChangeSince(before);
   EXPECT_EQ(LiveProviders(), providers);
 }
 

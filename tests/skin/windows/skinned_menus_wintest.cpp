@@ -15,6 +15,7 @@
 #include "skin/windows/skinable_menus_win.h"
 #include "skin/windows/system_menu.h"
 #include "tests/skin/windows/provider_test_support.h"
+#include "tests/support/gdi_objects.h"
 #include "tests/support/open_menu.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/kit_pictures.h"
@@ -349,10 +350,10 @@ TEST_F(SkinnedMenusTest, FiftyShowingsLeaveNoGdiObjectsBehind) {
   Add(menu, "Two")->SetChecked(true);
   form->Perform(WM_NCACTIVATE, 1, 0);
   ShowWhileChecking(menu, [](HWND) {});
-  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (before == 0) GTEST_SKIP() << "no GDI object count on this system";
+  const brsm::test::LiveGdiObjects before;
   for (int i = 0; i < 50; ++i) ShowWhileChecking(menu, [](HWND) {});
-  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
+  const brsm::test::LiveGdiObjects after;
+  EXPECT_EQ(after.Total(), before.Total()) << after.ChangeSince(before);
 }
 
 TEST_F(SkinnedMenusTest, EditsOwnContextMenuKeepsTheSystemsPainting) {

@@ -24,6 +24,7 @@
 #include "skin/windows/check_box_wnd_win.h"
 #include "skin/windows/panel_wnd_win.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
+#include "tests/support/gdi_objects.h"
 #include "tests/support/print_check.h"
 #include "tests/support/screenshot.h"
 #include "tools/skinkit/marl_skin.h"
@@ -229,9 +230,14 @@ TEST_F(StdAdaptersWinTest, ButtonPaintsItsStatesFromTheSkinAndNeverPassesErasing
   EXPECT_EQ(At(button, 1, 15), brsm::kit::Shade(kEdge[1]));  // a default button is hot
   EXPECT_EQ(At(button, 45, 4), kFace);
   buttonSaw.clear();
-  SendMessageW(button, WM_ERASEBKGND, reinterpret_cast<WPARAM>(GetDC(button)), 0);
+  HDC dc = GetDC(button);
+  SendMessageW(button, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  ReleaseDC(button, dc);
   RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  for (UINT m : buttonSaw) EXPECT_NE(m, static_cast<UINT>(WM_ERASEBKGND));
+  // What the adapter does not take reaches the system's procedure.
+  SendMessageW(button, WM_GETTEXTLENGTH, 0, 0);
+  EXPECT_EQ(std::count(buttonSaw.begin(), buttonSaw.end(), static_cast<UINT>(WM_ERASEBKGND)), 0);
+  EXPECT_EQ(std::count(buttonSaw.begin(), buttonSaw.end(), static_cast<UINT>(WM_GETTEXTLENGTH)), 1);
 
   SendMessageW(button, BM_SETSTATE, 1, 0);
   EXPECT_EQ(At(button, 1, 15), brsm::kit::Shade(kEdge[2]));
@@ -472,11 +478,90 @@ TEST_F(StdAdaptersWinTest, MarlLooksOnEveryKind) {
   Adapt(TvxAdapterKind::SizerWnd, grip, "CHECKBOX");
   Adapt(TvxAdapterKind::ToolBarWnd, bar, "BAR");
   Pump(50);
-  for (HWND w : {button, check, radio, group, text, spin, bit->Handle(), own->Handle(), link, icon, nested, grip, bar}) {
-    EXPECT_FALSE(HasMagenta(Capture(w, false))) << ReadWindowText(w);
+  // A colour each kind can only have from its section: frames are drawn in
+  // Shade(KitColor(section, 10 + state)), GLOBALINFO's check glyphs in
+  // KitColor(20 + glyph, 10 + state), faces in KitColor(section, 0).
+  using brsm::kit::KitColor;
+  using brsm::kit::MarlSectionIndex;
+  using brsm::kit::Shade;
+  const TColor checkFace = KitColor(MarlSectionIndex("CHECKBOX"), 0);
+  const std::pair<HWND, TColor> looks[] = {
+      {button, Shade(KitColor(MarlSectionIndex("BUTTON"), 11))},  // a default button is hot
+      {check, KitColor(20, 10)},                                  // BOXCHECKED
+      {radio, KitColor(24, 10)},                                  // RADIOUNCHECKED
+      {group, Shade(KitColor(MarlSectionIndex("GROUPBOX"), 10))},
+      {text, checkFace},
+      {spin, Shade(KitColor(MarlSectionIndex("SPEEDBUTTON"), 10))},  // SPEEDBUTTON_SMALL's parent
+      {bit->Handle(), Shade(KitColor(MarlSectionIndex("BUTTON"), 10))},
+      {own->Handle(), KitColor(MarlSectionIndex("GLOBALINFO"), 0)},
+      {link, checkFace},
+      {icon, checkFace},
+      {nested, checkFace},
+      {grip, checkFace},
+      {bar, Shade(KitColor(MarlSectionIndex("BAR"), 10))},
+  };
+  for (const auto& [w, look] : looks) {
+    const std::vector<TColor> shown = Capture(w, false);
+    EXPECT_GT(std::count(shown.begin(), shown.end(), look), 0)
+        << std::hex << GetWindowLongW(w, GWL_STYLE) << " " << ReadWindowText(w) << " lacks " << look;
+    EXPECT_FALSE(HasMagenta(shown)) << ReadWindowText(w);
     EXPECT_TRUE(PrintsAsShown(w)) << std::hex << GetWindowLongW(w, GWL_STYLE);
   }
   SaveScreenshot("std_adapters_marl");
+}
+
+TEST_F(StdAdaptersWinTest, AdaptersMadePaintedAndFreedLeaveNoGdiObjectsBehind) {
+  Load(brsm::kit::MakeMarlSkin());
+  HWND p = panel->Handle();
+  InitCommonControls();
+  struct Adapted {
+    TvxAdapterKind Kind;
+    HWND Window;
+    const char* Section;
+  };
+  HWND combo = Make(L"COMBOBOX", L"", CBS_DROPDOWN | WS_VSCROLL, 130, 10, 110, 120, p);
+  for (const wchar_t* item : {L"One", L"Two"}) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  const Adapted windows[] = {
+      {TvxAdapterKind::BtnWnd, Make(L"BUTTON", L"Push", BS_PUSHBUTTON, 10, 10, 90, 28, p), "BUTTON"},
+      {TvxAdapterKind::CheckBoxWnd, Make(L"BUTTON", L"Check", BS_AUTOCHECKBOX, 10, 50, 120, 20, p), "CHECKBOX"},
+      {TvxAdapterKind::GroupBoxWnd, Make(L"BUTTON", L"Group", BS_GROUPBOX, 10, 100, 200, 80, p), "GROUPBOX"},
+      {TvxAdapterKind::StaticWnd, Make(L"STATIC", L"Static", SS_LEFT, 10, 190, 150, 20, p), "CHECKBOX"},
+      {TvxAdapterKind::LinkWnd, Make(L"STATIC", L"A <A>link</A>", SS_LEFT, 10, 305, 120, 20, p), "CHECKBOX"},
+      {TvxAdapterKind::SpinWnd, Make(UPDOWN_CLASSW, L"", 0, 10, 220, 17, 21, p), "SPEEDBUTTON_SMALL"},
+      {TvxAdapterKind::SizerWnd, Make(L"SCROLLBAR", L"", SBS_SIZEGRIP, 200, 305, 16, 16, p), "CHECKBOX"},
+      {TvxAdapterKind::ToolBarWnd, Make(TOOLBARCLASSNAMEW, L"", CCS_NOPARENTALIGN | CCS_NORESIZE, 10, 260, 240, 40, p),
+       "BAR"},
+      {TvxAdapterKind::EditWnd, Make(L"EDIT", L"Edit", WS_BORDER | WS_VSCROLL | ES_MULTILINE, 130, 140, 110, 60, p),
+       "EDIT"},
+      {TvxAdapterKind::ComboBoxWnd, combo, "COMBOBOX"},
+  };
+  // Each round makes every adapter, paints it on screen and into WM_PRINT,
+  // presses and colours what can be, and frees them all.
+  auto round = [&] {
+    for (const Adapted& a : windows) Adapt(a.Kind, a.Window, a.Section);
+    for (const Adapted& a : windows) {
+      SendMessageW(a.Window, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+      SendMessageW(a.Window, BM_SETSTATE, 1, 0);
+      Capture(a.Window, true);
+      SendMessageW(a.Window, BM_SETSTATE, 0, 0);
+    }
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(combo, &info);
+    HDC dc = GetDC(combo);
+    SendMessageW(combo, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(info.hwndList));
+    ReleaseDC(combo, dc);
+    manager->SetHotControl(0);
+    Pump(20);
+    for (TvxMainWnd*& a : adapters) FreeAdapter(a);
+    adapters.clear();
+    Pump(20);
+  };
+  round();
+  const LiveGdiObjects before;
+  for (int i = 0; i < 10; ++i) round();
+  const LiveGdiObjects after;
+  EXPECT_EQ(after.Total(), before.Total()) << after.ChangeSince(before);
 }
 
 TEST_F(StdAdaptersWinTest, ToolBarItemsTakeTheButtonSectionAPressedImageMovesSeparatorsShowTheBar) {
