@@ -235,7 +235,8 @@ int TsSkinProvider::TitleSectionIndex() const {
 
 bool TsSkinProvider::SkinDrawsCaptionButtons() const {
   TsSkinManager* m = skinData_->SkinManager();
-  return m && skinData_->IsSkinned() && m->IsValidMaskIndex(ButtonClose.ImageIndex);
+  // Not "loaded": a new skin is announced before it counts as loaded.
+  return m && skinData_->IsSkinned(false) && m->IsValidMaskIndex(ButtonClose.ImageIndex);
 }
 
 void TsSkinProvider::RemoveSystemMenuStyle() {
