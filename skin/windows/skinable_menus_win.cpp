@@ -560,7 +560,8 @@ void DrawBarItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, TRe
   SetMenuFont(target, item, false);
   unsigned flags = AlignmentFlags(painter->Alignment()) | 0x165;
   if (state.Contains(odNoAccel)) flags |= 0x100000;
-  const int lineSection = m->LookupSection("MENULINE");
+  // A skin without a menu-line section writes the caption in the form's colours.
+  const int lineSection = m->LookupSectionOr("MENULINE", provider->SkinData()->SectionIndex);
   DrawSectionText(target, item->Caption(), enabled, m, selected && enabled, lineSection, flags,
                   TRect{x, at.Top, at.Right, at.Bottom});
   if (painter->OnDrawItem) painter->OnDrawItem(item, target, at, state, smTopLine);

@@ -480,6 +480,26 @@ TEST_F(SkinnedMenusTest, DisabledBarItemIsBlendedOverTheFormCache) {
   EXPECT_TRUE(NearColor(offPixel, Mix(face, under, 127))) << std::hex << offPixel << " " << Mix(face, under, 127);
 }
 
+TEST_F(SkinnedMenusTest, WithoutMenuLineABarItemsCaptionIsInTheFormsColours) {
+  ASSERT_TRUE(brsm::test::WriteSkinWithout(brsm::kit::MakeMarlSkin("NoMenuLine"), SkinDirectory(), {"MENULINE"}));
+  TsSkinProvider* p = Skinned();
+  manager->SetSkinName("NoMenuLine");
+  ASSERT_TRUE(manager->Active());
+  TMenuItem* item = Bar({"Item"})->Items()->Items(0);
+  ASSERT_TRUE(item->OnAdvancedDrawItem.target<TsPainterDrawItem>());
+  TCanvas* c = p->CacheBitmap()->Canvas();
+  const TRect r{10, 40, 110, 58};
+  c->Brush()->SetColor(0x00C000);
+  c->FillRect(r);
+  item->OnAdvancedDrawItem(item, c, r, TOwnerDrawState{odNoAccel});
+  GdiFlush();
+  const TColor ink = KitColor(MarlSectionIndex("FORM"), 2);
+  int text = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) text += static_cast<TColor>(GetPixel(c->Handle(), x, y)) == ink;
+  EXPECT_GT(text, 5);
+}
+
 TEST_F(SkinnedMenusTest, ItemsAreMeasuredInTheOwnerFormsCharset) {
   Skinned();
   form->Font()->SetCharset(GREEK_CHARSET);
