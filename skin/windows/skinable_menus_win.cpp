@@ -341,8 +341,7 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
       return;
     }
     c->Brush()->SetStyle(bsClear);
-    c->Font()->SetColor(static_cast<TColor>(
-        GetSysColor(!enabled ? COLOR_GRAYTEXT : itemState ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT)));
+    c->Font()->SetColor(enabled ? ink : static_cast<TColor>(GetSysColor(COLOR_GRAYTEXT)));
     TRect at = r;
     c->TextRect(at, text, flags);
   };
@@ -350,7 +349,8 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
     int mask = m->LookupImageItem(m->LookupSection("GLOBALINFO"), "GLOBALINFO",
                                   item->RadioItem() ? "RADIOCHECKED" : "CHECK");
     if (!m->IsValidMaskIndex(mask)) mask = m->LookupImageItem(m->LookupSection("GLOBALINFO"), "GLOBALINFO", "BOXCHECKED");
-    if (!m->IsValidMaskIndex(mask)) DrawPlainCheckMark(image->Canvas()->Handle(), painter->Margin, h, item->RadioItem(), ink);
+    if (!m->IsValidMaskIndex(mask))
+      DrawPlainCheckMark(image->Canvas()->Handle(), painter->Margin, h, item->RadioItem(), ink);
     if (m->IsValidMaskIndex(mask)) {
       TPoint cell{};
       m->ImageCellSize(mask, cell);
