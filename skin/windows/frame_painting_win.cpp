@@ -283,8 +283,7 @@ void TsSkinProvider::DrawCaptionText(bool ownManager) {
   GetTextExtentPoint32W(canvas->Handle(), wide.c_str(), static_cast<int>(wide.size()), &extent);
   const TRect r = CentreTextRect(room, extent.cy);
   const unsigned flags = AlignmentTextFlags(form_, captionAlignment_) | 0x8824;
-  const std::string title = TitleSection();
-  const int titleIndex = m->LookupSection(title);
+  const int titleIndex = TitleSectionIndex();
   if (ownManager)
     DrawSectionText(canvas, text, true, m, FormActive, titleIndex, flags, r);
   else

@@ -11,6 +11,7 @@
 #include "skin/core/button_menu_state.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/image_painting.h"
+#include "skin/core/pixel_fill.h"
 #include "skin/core/section_painting.h"
 #include "skin/core/section_painting_win.h"
 #include "skin/core/skin_commands.h"
@@ -280,6 +281,28 @@ void DrawGlyph(TMenuItem* item, TCanvas* canvas, int x, int y) {
   }
 }
 
+// A checked item whose skin has no check image still shows its mark: the
+// system's tick or dot, in the item's text colour.
+void DrawPlainCheckMark(HDC dc, int left, int height, bool radio, TColor color) {
+  const int top = (height - 7) / 2;
+  HPEN pen = CreatePen(PS_SOLID, 1, color);
+  HBRUSH brush = CreateSolidBrush(color);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  if (radio) {
+    Ellipse(dc, left + 1, top + 1, left + 6, top + 6);
+  } else {
+    for (int dy = 0; dy < 3; ++dy) {
+      const POINT tick[3] = {{left, top + 2 + dy}, {left + 2, top + 4 + dy}, {left + 7, top - 1 + dy}};
+      Polyline(dc, tick, 3);
+    }
+  }
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(brush);
+  DeleteObject(pen);
+}
+
 void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, const TRect& rect,
                     TOwnerDrawState state, TPoint inBackground, int extraOffset) {
   TsSkinManager* m = ManagerOf(painter);
@@ -289,15 +312,45 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
   const bool selected = state.Contains(odSelected) || state.Contains(odHotLight);
   const int itemState = selected && enabled ? 1 : 0;
   std::unique_ptr<TBitmap> image(CreateBitmap24(w, h));
-  const TCacheInfo parent =
+  TCacheInfo parent =
       PopupMenuBitmap ? MakeCacheInfo(PopupMenuBitmap->PixelView(), inBackground.X, inBackground.Y) : EmptyCacheInfo;
+  // Without a skinned background the system's menu colour shows through
+  // what the item's look leaves see-through.
+  std::unique_ptr<TBitmap> plain;
+  if (!PopupMenuBitmap) {
+    plain.reset(CreateBitmap24(w, h));
+    FillRectPixels(plain->PixelView(), TRect{0, 0, w, h}, static_cast<TColor>(GetSysColor(COLOR_MENU)));
+    parent = MakeCacheInfo(plain->PixelView(), 0, 0);
+  }
+  // Without "MENUITEM" the item takes the system's menu colours.
   const int section = m->LookupSection("MENUITEM");
-  PaintSection(section, "MENUITEM", parent, -1, -1, m, image->PixelView(), TPoint{}, TRect{0, 0, w, h}, itemState,
-               true);
+  const bool skinned = m->IsValidSectionIndex(section);
+  if (skinned) {
+    PaintSection(section, "MENUITEM", parent, -1, -1, m, image->PixelView(), TPoint{}, TRect{0, 0, w, h}, itemState,
+                 true);
+  } else {
+    RECT all{0, 0, w, h};
+    FillRect(image->Canvas()->Handle(), &all, GetSysColorBrush(itemState ? COLOR_HIGHLIGHT : COLOR_MENU));
+  }
+  const TColor ink = skinned ? ColorToRGB(selected && enabled ? m->SectionItems[section].HotFontColor[0]
+                                                              : m->SectionItems[section].FontColor[0])
+                              : static_cast<TColor>(GetSysColor(itemState ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+  auto drawText = [&](TCanvas* c, const std::string& text, unsigned flags, const TRect& r) {
+    if (skinned) {
+      DrawSectionText(c, text, enabled, m, selected && enabled, section, flags, r);
+      return;
+    }
+    c->Brush()->SetStyle(bsClear);
+    c->Font()->SetColor(enabled ? ink : static_cast<TColor>(GetSysColor(COLOR_GRAYTEXT)));
+    TRect at = r;
+    c->TextRect(at, text, flags);
+  };
   if (item->Checked()) {
     int mask = m->LookupImageItem(m->LookupSection("GLOBALINFO"), "GLOBALINFO",
                                   item->RadioItem() ? "RADIOCHECKED" : "CHECK");
     if (!m->IsValidMaskIndex(mask)) mask = m->LookupImageItem(m->LookupSection("GLOBALINFO"), "GLOBALINFO", "BOXCHECKED");
+    if (!m->IsValidMaskIndex(mask))
+      DrawPlainCheckMark(image->Canvas()->Handle(), painter->Margin, h, item->RadioItem(), ink);
     if (m->IsValidMaskIndex(mask)) {
       TPoint cell{};
       m->ImageCellSize(mask, cell);
@@ -318,11 +371,8 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
   }
   if (state.Contains(odNoAccel)) flags |= 0x100000;
   const TRect textRect{glyph.cx + 2 * painter->Margin + painter->Spacing, 0, w, h};
-  DrawSectionText(c, text, enabled, m, selected && enabled, section, flags, textRect);
-  if (item->ShortCut() != scNone) {
-    const std::string keys = ShortCutToText(item->ShortCut());
-    DrawSectionText(c, keys, enabled, m, selected && enabled, section, DT_RIGHT | 0x24, TRect{0, 0, w - 8, h});
-  }
+  drawText(c, text, flags, textRect);
+  if (item->ShortCut() != scNone) drawText(c, ShortCutToText(item->ShortCut()), DT_RIGHT | 0x24, TRect{0, 0, w - 8, h});
   if (painter->OnDrawItem) painter->OnDrawItem(item, c, TRect{0, 0, w, h}, state, smNormal);
   GdiFlush();
   if (!enabled && PopupMenuBitmap)
@@ -508,7 +558,8 @@ void DrawBarItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, TRe
   SetMenuFont(target, item, false);
   unsigned flags = AlignmentFlags(painter->Alignment()) | 0x165;
   if (state.Contains(odNoAccel)) flags |= 0x100000;
-  const int lineSection = m->LookupSection("MENULINE");
+  // A skin without a menu-line section writes the caption in the form's colours.
+  const int lineSection = m->LookupSectionOr("MENULINE", provider->SkinData()->SectionIndex);
   DrawSectionText(target, item->Caption(), enabled, m, selected && enabled, lineSection, flags,
                   TRect{x, at.Top, at.Right, at.Bottom});
   if (painter->OnDrawItem) painter->OnDrawItem(item, target, at, state, smTopLine);
@@ -726,12 +777,13 @@ void PreparePopupBackground(TsSkinableMenus* painter, TMenuItem* firstItem, int 
   popup.FirstItem = firstItem;
   delete PopupMenuBitmap;
   PopupMenuBitmap = nullptr;
-  if (width <= 0 || height <= 0) return;
-  PopupMenuBitmap = CreateBitmap24(width, height);
   popup.GlyphWidth = GlyphSizeOf(firstItem).cx;
   popup.IconColumnWidth = painter->Margin + popup.GlyphWidth + painter->Spacing;
+  // Without "MAINMENU" the system draws the popup's background and frame:
+  // no background, no bands, no region.
   const int section = m->LookupSection("MAINMENU");
-  if (!m->IsValidSectionIndex(section)) return;
+  if (width <= 0 || height <= 0 || !m->IsValidSectionIndex(section)) return;
+  PopupMenuBitmap = CreateBitmap24(width, height);
   PaintSection(section, "MAINMENU", EmptyCacheInfo, -1, -1, m, PopupMenuBitmap->PixelView(), TPoint{},
                TRect{0, 0, width, height}, 0, true);
   const int sbw = PainterSkinBorderWidth(painter);
