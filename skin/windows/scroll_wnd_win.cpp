@@ -223,6 +223,9 @@ void TvxScrollWnd::RefreshScrollInfo(bool repaint) {
 // -- Painting ----------------------------------------------------------------------------------
 
 void TvxScrollWnd::PaintScrollBars(HDC dc) {
+  // A hidden window shows nothing, and its bars are painted with its frame
+  // when it is shown: lines added to a memo of a hidden form paint nothing.
+  if (!dc && !IsWindowVisible(WindowHandle)) return;
   if (SkinData) {
     if (SkinData->IsUpdating()) return;
     if (auto* control = dynamic_cast<TControl*>(SkinData->HostControl); control && !IsControlPaintable(control))
