@@ -107,6 +107,9 @@ class TsSkinnedButton : public Base {
   bool pressedByMouse_ = false;
   bool focusPainting_ = false;
   HRGN pendingRegion_ = Marker();
+  bool painting_ = false;
+  bool paintStateKnown_ = false;
+  int paintState_ = 0;
 };
 
 extern template class TsSkinnedButton<TButton>;
