@@ -94,6 +94,10 @@ TWinControl* FindControl(HWND wnd) {
   return it == controlsByWindow.end() ? nullptr : it->second;
 }
 
+bool IsOwnWindowProcedure(HWND wnd) {
+  return wnd && GetWindowLongPtrW(wnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ControlWindowProcedure);
+}
+
 LRESULT CALLBACK ControlWindowProcedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* control = FindControl(wnd);
   // WM_NCCREATE goes only to a window being made: a control still listed
