@@ -62,9 +62,21 @@ class WindowsScrollSeam : public TvxScrollSeam {
 
 }  // namespace
 
+namespace {
+// Every bar asks for them several times a paint.
+TvxSystemBarSizes knownBarSizes;
+bool barSizesKnown = false;
+}  // namespace
+
 TvxSystemBarSizes SystemBarSizes() {
-  return {GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXHSCROLL)};
+  if (!barSizesKnown) {
+    knownBarSizes = {GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXHSCROLL)};
+    barSizesKnown = true;
+  }
+  return knownBarSizes;
 }
+
+void ForgetSystemBarSizes() { barSizesKnown = false; }
 
 void UseWindowsScrollSeam() {
   // Lives for the program: timers of a closing window may still come in.

@@ -10,6 +10,7 @@
 #include "skin/core/skin_manager.h"
 #include "skin/core/skinned_forms.h"
 #include "skin/windows/frame_cutouts.h"
+#include "skin/windows/scroll_wnd_win.h"
 
 static_assert(static_cast<int>(fbNone) == bsNone && static_cast<int>(fbSingle) == bsSingle &&
               static_cast<int>(fbSizeable) == bsSizeable && static_cast<int>(fbDialog) == bsDialog &&
@@ -500,7 +501,10 @@ TsSystemMetrics knownMetrics;
 bool metricsKnown = false;
 }  // namespace
 
-void TsSkinProvider::ForgetSystemMetrics() { metricsKnown = false; }
+void TsSkinProvider::ForgetSystemMetrics() {
+  metricsKnown = false;
+  ForgetSystemBarSizes();
+}
 
 TsSystemMetrics TsSkinProvider::SystemMetrics() {
   if (metricsKnown) return knownMetrics;
