@@ -578,6 +578,9 @@ class TCustomControl : public TWinControl {
 
 // The control of ours whose window `wnd` is, or nullptr.
 TWinControl* FindControl(HWND wnd);
+// The window's procedure is still the library's own: what is sent to it
+// goes straight to its control's WindowProc.
+bool IsOwnWindowProcedure(HWND wnd);
 // The topmost control of ours under a screen point.
 TControl* FindDragTarget(TPoint screenPos, bool allowDisabled);
 // The control that holds the mouse capture (windowless ones included).

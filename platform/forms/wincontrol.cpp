@@ -26,7 +26,7 @@ TWinControl::~TWinControl() {
 void TWinControl::DestroyContents() {
   if (handle_) DestroyWindowHandle();
   if (handle_) {
-    RemovePropW(handle_, L"BrsmControl");
+    brsm::DetachControlWindow(handle_);
     handle_ = nullptr;
   }
   // Children go while this control is still whole; they are taken off the
@@ -156,7 +156,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& p) {
   if (wnd && !handle_) {
     // A window that sent nothing while it was made (never the case with
     // USER, but cheap to cover).
-    SetPropW(wnd, L"BrsmControl", this);
+    brsm::AttachControlWindow(wnd, this);
     handle_ = wnd;
   }
 }
@@ -173,7 +173,7 @@ void TWinControl::DestroyWindowHandle() {
   SetControlState(ControlState() - TControlState{csDestroyingHandle});
   if (handle_ == wnd && wnd) {
     // DestroyWindow refused (a foreign hook, a window of another thread).
-    RemovePropW(wnd, L"BrsmControl");
+    brsm::DetachControlWindow(wnd);
     handle_ = nullptr;
   }
   showing_ = false;

@@ -1,11 +1,18 @@
 #include "platform/forms/window_procedure.h"
 
+#include <mutex>
+#include <unordered_map>
+
 #include "platform/forms/forms.h"
 #include "platform/rtl/text1251.h"
 
 namespace {
 
-const wchar_t kControlProperty[] = L"BrsmControl";
+// Which control each window of ours belongs to. Every message to one of our
+// windows asks this, so it is kept in the process: a window property costs
+// a round trip to the window server per message under Wine.
+std::mutex controlsLock;
+std::unordered_map<HWND, TWinControl*> controlsByWindow;
 
 TWinControl* creationControl = nullptr;
 int dispatchDepth = 0;
@@ -14,6 +21,16 @@ UINT lastChildId = 0;
 }  // namespace
 
 namespace brsm {
+
+void AttachControlWindow(HWND wnd, TWinControl* control) {
+  std::lock_guard<std::mutex> lock(controlsLock);
+  controlsByWindow[wnd] = control;
+}
+
+void DetachControlWindow(HWND wnd) {
+  std::lock_guard<std::mutex> lock(controlsLock);
+  controlsByWindow.erase(wnd);
+}
 
 void BeginWindowCreation(TWinControl* control) { creationControl = control; }
 void EndWindowCreation() { creationControl = nullptr; }
@@ -72,16 +89,25 @@ void GuardedCall(TObject* sender, const std::function<void()>& body) {
 
 TWinControl* FindControl(HWND wnd) {
   if (!wnd) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(wnd, kControlProperty));
+  std::lock_guard<std::mutex> lock(controlsLock);
+  const auto it = controlsByWindow.find(wnd);
+  return it == controlsByWindow.end() ? nullptr : it->second;
+}
+
+bool IsOwnWindowProcedure(HWND wnd) {
+  return wnd && GetWindowLongPtrW(wnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ControlWindowProcedure);
 }
 
 LRESULT CALLBACK ControlWindowProcedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* control = FindControl(wnd);
-  if (!control) {
+  // WM_NCCREATE goes only to a window being made: a control still listed
+  // for its handle lost an earlier window whose WM_NCDESTROY a foreign
+  // subclass kept from us.
+  if (!control || (msg == WM_NCCREATE && creationControl && control != creationControl)) {
     control = creationControl;
     if (!control) return DefWindowProcW(wnd, msg, wParam, lParam);
     creationControl = nullptr;
-    SetPropW(wnd, kControlProperty, control);
+    brsm::AttachControlWindow(wnd, control);
     control->handle_ = wnd;
   }
   TMessage m = MakeMessage(msg, wParam, lParam);
@@ -95,7 +121,7 @@ LRESULT CALLBACK ControlWindowProcedure(HWND wnd, UINT msg, WPARAM wParam, LPARA
   }
   if (msg == WM_NCDESTROY && FindControl(wnd) == control) {
     // The window is gone; the control keeps living and may make a new one.
-    RemovePropW(wnd, kControlProperty);
+    brsm::DetachControlWindow(wnd);
     control->handle_ = nullptr;
     control->showing_ = false;
   }

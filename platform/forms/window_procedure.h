@@ -9,6 +9,10 @@ LRESULT CALLBACK ControlWindowProcedure(HWND wnd, UINT msg, WPARAM wParam, LPARA
 
 namespace brsm {
 
+// Lists and unlists the control a window of ours belongs to (FindControl).
+void AttachControlWindow(HWND wnd, TWinControl* control);
+void DetachControlWindow(HWND wnd);
+
 // The control whose window CreateWindowEx is about to make: the window's
 // first message (WM_GETMINMAXINFO or WM_NCCREATE) attaches it, so WindowProc
 // sees WM_NCCREATE and WM_CREATE.

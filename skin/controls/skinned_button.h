@@ -110,6 +110,9 @@ class TsSkinnedButton : public Base {
   bool focusPainting_ = false;
   bool settingRegion_ = false;  // our own SetWindowRgn runs
   HRGN pendingRegion_ = Marker();
+  bool painting_ = false;
+  bool paintStateKnown_ = false;
+  int paintState_ = 0;
 };
 
 extern template class TsSkinnedButton<TButton>;

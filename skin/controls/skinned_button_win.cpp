@@ -109,21 +109,37 @@ void TsSkinnedButton<Base>::SetDown(bool v) {
 
 template <class Base>
 int TsSkinnedButton<Base>::CurrentState() {
+  if (paintStateKnown_) return paintState_;
+  // Each fact is a call into the system: only those that can still decide
+  // the state are asked.
   TsButtonStateFacts f;
   f.Down = down_;
   f.ForcedPress = ButtonForcedPress;
-  if (HWND wnd = this->HandleIfAllocated()) {
+  HWND wnd = this->HandleIfAllocated();
+  if (wnd) {
     f.Pushed = (SendMessageW(wnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
     f.DefPushStyle = (GetWindowLongW(wnd, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-    POINT p{};
-    GetCursorPos(&p);
-    f.MouseOver = WindowFromPoint(p) == wnd;
   }
-  f.LeftButtonHeld = (GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) & 0x8000) != 0;
+  const bool mayBePressed = !f.Down && (f.Pushed || f.ForcedPress);
+  if (mayBePressed) {
+    f.LeftButtonHeld =
+        (GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) & 0x8000) != 0;
+    if (wnd && f.LeftButtonHeld) {
+      POINT p{};
+      GetCursorPos(&p);
+      f.MouseOver = WindowFromPoint(p) == wnd;
+    }
+  }
   f.DefaultStyle = defaultStyle_;
-  f.ActiveState = skinData_->IsActiveState();
+  const bool pressed = f.Down || (mayBePressed && (f.MouseOver || !f.LeftButtonHeld));
+  if (!pressed && !f.DefaultStyle && !f.DefPushStyle) f.ActiveState = skinData_->IsActiveState();
   f.DesignDefault = Designing() && this->Default();
-  return ButtonStateIndex(f);
+  const int state = ButtonStateIndex(f);
+  if (painting_) {
+    paintState_ = state;
+    paintStateKnown_ = true;
+  }
+  return state;
 }
 
 template <class Base>
@@ -205,6 +221,22 @@ void TsSkinnedButton<Base>::Paint(HDC given, bool print) {
   TsCommonData* sd = skinData_.get();
   sd->Updating = sd->IsUpdating();
   if (sd->Updating) return;
+  // Nothing a paint does changes the state: it is asked once per paint.
+  struct PaintScope {
+    TsSkinnedButton* b;
+    bool painting, known;
+    int state;
+    explicit PaintScope(TsSkinnedButton* button)
+        : b(button), painting(button->painting_), known(button->paintStateKnown_), state(button->paintState_) {
+      b->painting_ = true;
+      b->paintStateKnown_ = false;
+    }
+    ~PaintScope() {
+      b->painting_ = painting;
+      b->paintStateKnown_ = known;
+      b->paintState_ = state;
+    }
+  } paintScope(this);
   bool repaint = false;
   bool regionRedraw = false;
   if (!fadeTimer_) {

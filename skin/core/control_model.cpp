@@ -29,6 +29,7 @@ TColor TsControlModel::FontColor(TComponent*) { return clWindowText; }
 void TsControlModel::SetFontColor(TComponent*, TColor) {}
 intptr_t TsControlModel::Perform(TComponent*, TsCmdMessage&) { return 0; }
 intptr_t TsControlModel::SendToWindow(TComponent*, TsCmdMessage&) { return 0; }
+bool TsControlModel::SendReachesPerform(TComponent*) { return false; }
 void TsControlModel::Invalidate(TComponent*) {}
 void TsControlModel::RedrawWindow(TComponent*, uint32_t) {}
 bool TsControlModel::ThemesInUse() { return false; }

@@ -67,6 +67,9 @@ class TsControlModel {
   virtual intptr_t Perform(TComponent* control, TsCmdMessage& message);
   // SendMessage to the control's window; 0 without one.
   virtual intptr_t SendToWindow(TComponent* control, TsCmdMessage& message);
+  // A message sent to the control's window reaches nothing but what
+  // Perform reaches (no foreign procedure in front of the control's own).
+  virtual bool SendReachesPerform(TComponent* control);
   virtual void Invalidate(TComponent* control);
   virtual void RedrawWindow(TComponent* control, uint32_t flags);
 

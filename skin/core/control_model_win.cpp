@@ -67,6 +67,10 @@ class WindowsModel : public TsControlModel {
     m.Result = SendMessageW(w->HandleIfAllocated(), m.Msg, m.WParam, m.LParam);
     return m.Result;
   }
+  bool SendReachesPerform(TComponent* c) override {
+    TWinControl* w = Win(c);
+    return w && IsOwnWindowProcedure(w->HandleIfAllocated());
+  }
   void Invalidate(TComponent* c) override {
     if (Ctl(c)) Ctl(c)->Invalidate();
   }

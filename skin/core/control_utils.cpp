@@ -26,7 +26,9 @@ bool ControlAnswersCmd(TsControlModel& model, TComponent* control, uint16_t code
   TsCmdMessage m = MakeSkinCommand(code);
   model.Perform(control, m);
   if (m.LParam == 1) return true;
-  if (model.HasHandle(control)) {
+  // Asking the window again costs a trip through the system and can only
+  // differ when a foreign procedure sits in front of the control's own.
+  if (model.HasHandle(control) && !model.SendReachesPerform(control)) {
     TsCmdMessage again = MakeSkinCommand(code);
     return model.SendToWindow(control, again) == 1;
   }

@@ -214,7 +214,8 @@ void TvxEditWnd::WndProc(TMessage& m) {
         break;
     }
   }
-  const bool visible = Visible(WindowHandle);
+  // Asked only by the paint messages, not for every message.
+  const bool visible = (m.Msg == WM_NCPAINT || m.Msg == WM_ERASEBKGND || m.Msg == WM_PAINT) && Visible(WindowHandle);
   switch (m.Msg) {
     case WM_NCPAINT:
       if (!visible) break;

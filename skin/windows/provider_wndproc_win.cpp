@@ -77,6 +77,7 @@ void TsSkinProvider::PassOnWith(TMessage& message, const std::function<void()>& 
 }
 
 void TsSkinProvider::NewWndProc(TMessage& m) {
+  if (m.Msg == WM_SETTINGCHANGE || m.Msg == WM_DISPLAYCHANGE) ForgetSystemMetrics();
   if (m.Msg == CommandMessage && CommonCommand(m)) return;
   if (!skinData_ || FormDestroying() || !skinData_->IsSkinned()) {
     UnskinnedMessage(m);

@@ -62,9 +62,21 @@ class WindowsScrollSeam : public TvxScrollSeam {
 
 }  // namespace
 
+namespace {
+// Every bar asks for them several times a paint.
+TvxSystemBarSizes knownBarSizes;
+bool barSizesKnown = false;
+}  // namespace
+
 TvxSystemBarSizes SystemBarSizes() {
-  return {GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXHSCROLL)};
+  if (!barSizesKnown) {
+    knownBarSizes = {GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXHSCROLL)};
+    barSizesKnown = true;
+  }
+  return knownBarSizes;
 }
+
+void ForgetSystemBarSizes() { barSizesKnown = false; }
 
 void UseWindowsScrollSeam() {
   // Lives for the program: timers of a closing window may still come in.
@@ -223,6 +235,9 @@ void TvxScrollWnd::RefreshScrollInfo(bool repaint) {
 // -- Painting ----------------------------------------------------------------------------------
 
 void TvxScrollWnd::PaintScrollBars(HDC dc) {
+  // A hidden window shows nothing, and its bars are painted with its frame
+  // when it is shown: lines added to a memo of a hidden form paint nothing.
+  if (!dc && !IsWindowVisible(WindowHandle)) return;
   if (SkinData) {
     if (SkinData->IsUpdating()) return;
     if (auto* control = dynamic_cast<TControl*>(SkinData->HostControl); control && !IsControlPaintable(control))

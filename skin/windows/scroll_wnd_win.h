@@ -69,7 +69,9 @@ bool IsScrollBarEnabled(HWND window, int direction);
 // Commands 51/52 around the scroll message; SB_THUMBTRACK sets the
 // position first.
 void SendScrollMessage(HWND window, unsigned scrollMessage, int code, int position);
-// The system's scroll-bar sizes.
+// The system's scroll-bar sizes, read once and kept until the system's
+// settings or display change (ForgetSystemBarSizes).
 TvxSystemBarSizes SystemBarSizes();
+void ForgetSystemBarSizes();
 // The Windows side of the scroll bars' timers, capture and messages.
 void UseWindowsScrollSeam();

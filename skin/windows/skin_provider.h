@@ -151,7 +151,9 @@ class TsSkinProvider : public TComponent {
 
   // -- Geometry (form_geometry.h over the form now) ---------------------------------------
   TsFormMeasures Measures() const;
+  // Read once and kept until the system's settings or display change.
   static TsSystemMetrics SystemMetrics();
+  static void ForgetSystemMetrics();
   bool HasSkinnedFrame() const;
   int CaptionHeight() const;
   int FrameWidth() const;

@@ -10,6 +10,7 @@
 #include "skin/core/skin_manager.h"
 #include "skin/core/skinned_forms.h"
 #include "skin/windows/frame_cutouts.h"
+#include "skin/windows/scroll_wnd_win.h"
 
 static_assert(static_cast<int>(fbNone) == bsNone && static_cast<int>(fbSingle) == bsSingle &&
               static_cast<int>(fbSizeable) == bsSizeable && static_cast<int>(fbDialog) == bsDialog &&
@@ -480,6 +481,15 @@ HRGN TsSkinProvider::MakeFormRegion() const {
   return static_cast<HRGN>(::MakeFormRegion(FrameCutouts, FormWidth(), form_->Height()));
 }
 
+namespace {
+bool SameAsWindowRegion(HWND wnd, HRGN region) {
+  HRGN held = CreateRectRgn(0, 0, 0, 0);
+  const bool same = held && GetWindowRgn(wnd, held) != ERROR && EqualRgn(held, region);
+  if (held) DeleteObject(held);
+  return same;
+}
+}  // namespace
+
 void TsSkinProvider::UpdateFormRegion(bool repaint) {
   // A form whose section the skin lacks keeps the platform's frame, unshaped.
   if (NoRegion || !form_ || !form_->HandleAllocated() || !skinData_->IsSkinned(false)) return;
@@ -493,6 +503,12 @@ void TsSkinProvider::UpdateFormRegion(bool repaint) {
       SendMessageW(wnd, RegionQueryMessage, RegionQueryAnswer, 0) == static_cast<LRESULT>(RegionQueryAnswer))
     return;
   HRGN region = MakeFormRegion();
+  // Setting a region makes the system re-frame the window; the frame's
+  // cache is rebuilt on every activation, mostly for the same region.
+  if (!repaint && region && SameAsWindowRegion(wnd, region)) {
+    DeleteObject(region);
+    return;
+  }
   RegionPending = true;
   // The system owns a region it accepted; one it refused is ours to free.
   if (!SetWindowRgn(wnd, region, repaint)) DeleteObject(region);
@@ -501,8 +517,21 @@ void TsSkinProvider::UpdateFormRegion(bool repaint) {
 
 // -- Geometry -----------------------------------------------------------------------------------
 
+namespace {
+// Every frame measure asks for these, many times a paint, and each
+// GetSystemMetrics is a call into the system.
+TsSystemMetrics knownMetrics;
+bool metricsKnown = false;
+}  // namespace
+
+void TsSkinProvider::ForgetSystemMetrics() {
+  metricsKnown = false;
+  ForgetSystemBarSizes();
+}
+
 TsSystemMetrics TsSkinProvider::SystemMetrics() {
-  TsSystemMetrics m;
+  if (metricsKnown) return knownMetrics;
+  TsSystemMetrics& m = knownMetrics;
   m.CaptionHeight = GetSystemMetrics(SM_CYCAPTION);
   m.SmallCaptionHeight = GetSystemMetrics(SM_CYSMCAPTION);
   m.FixedFrameX = GetSystemMetrics(SM_CXFIXEDFRAME);
@@ -514,6 +543,7 @@ TsSystemMetrics TsSkinProvider::SystemMetrics() {
   m.FrameX = GetSystemMetrics(SM_CXFRAME);
   m.FrameY = GetSystemMetrics(SM_CYFRAME);
   m.MenuHeight = GetSystemMetrics(SM_CYMENU);
+  metricsKnown = true;
   return m;
 }
 

@@ -221,6 +221,36 @@ TEST_F(WindowProcChain, RecreatedWindowKeepsTextAndChildren) {
   EXPECT_EQ(edit->Text(), brsm::FromUtf8("Текст"));
   EXPECT_TRUE(edit->Showing());
   EXPECT_TRUE(IsWindowVisible(edit->Handle()));
+  // Windows map to their controls as they come and go.
+  EXPECT_EQ(FindControl(before), nullptr);
+  EXPECT_EQ(FindControl(edit->Handle()), edit);
+  EXPECT_EQ(FindControl(form->Handle()), form);
+  EXPECT_EQ(FindControl(GetDesktopWindow()), nullptr);
+}
+
+// A foreign subclass that passes every message on keeps the control's own
+// procedure reached, and the window still maps to it until it is gone.
+WNDPROC foreignPrevious = nullptr;
+int foreignSeen = 0;
+LRESULT CALLBACK ForeignSubclass(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  ++foreignSeen;
+  return CallWindowProcW(foreignPrevious, w, msg, wp, lp);
+}
+
+TEST_F(WindowProcChain, AForeignSubclassKeepsTheWindowMappedUntilItIsDestroyed) {
+  auto* edit = new brsm::test::TTestEdit(form);
+  edit->SetParent(form);
+  form->Show();
+  HWND wnd = edit->Handle();
+  foreignPrevious = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ForeignSubclass)));
+  SetWindowTextW(wnd, L"seen");
+  EXPECT_GT(foreignSeen, 0);
+  EXPECT_EQ(edit->Text(), "seen");
+  EXPECT_EQ(FindControl(wnd), edit);
+  delete edit;
+  EXPECT_FALSE(IsWindow(wnd));
+  EXPECT_EQ(FindControl(wnd), nullptr);
 }
 
 }  // namespace

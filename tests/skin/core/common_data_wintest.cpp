@@ -141,12 +141,30 @@ TEST_F(RecordWinTest, HiddenControlEmptiesItsCacheAndShownItRepaints) {
   EXPECT_EQ(panel->CachePixel(60, 40), kPanel);
 }
 
+namespace {
+WNDPROC foreignPrevious = nullptr;
+LRESULT CALLBACK AnswersUnknown(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == CommandMessage && SkinCmdOf(wp) == 99) return 1;
+  return CallWindowProcW(foreignPrevious, w, msg, wp, lp);
+}
+}  // namespace
+
 TEST_F(RecordWinTest, ControlUtilitiesOnRealControls) {
   auto* bare = new TSkinPanel(form.get(), "PANEL");
   EXPECT_FALSE(bare->HandleAllocated());
   EXPECT_EQ(SendCmdToControl(bare, SkinCmdQuerySkinned), 0);
   EXPECT_TRUE(bare->Commands.empty());
   EXPECT_TRUE(ControlAnswersCmd(panel, SkinCmdQuerySkinned));
+  // A question the control leaves unanswered: its window is asked again
+  // only when a foreign procedure sits in front of the control's own.
+  constexpr uint16_t kUnknown = 99;
+  panel->Commands.clear();
+  EXPECT_FALSE(ControlAnswersCmd(panel, kUnknown));
+  EXPECT_EQ(panel->Commands, std::vector<int>{kUnknown});
+  foreignPrevious = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(panel->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswersUnknown)));
+  EXPECT_TRUE(ControlAnswersCmd(panel, kUnknown));
+  SetWindowLongPtrW(panel->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(foreignPrevious));
   EXPECT_TRUE(WindowAnswersCmd(panel->Handle(), SkinCmdQuerySkinned));
   EXPECT_FALSE(WindowAnswersCmd(form->Handle(), SkinCmdQuerySkinned));
   EXPECT_EQ(FindOwnerForm(panel), form.get());
