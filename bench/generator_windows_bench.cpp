@@ -158,30 +158,10 @@ void RunMode(Figures& figures, const Options& o, Mode mode, int round) {
     for (int i = 0; i < o.Reps; ++i) ScrollByArrow(figures, mode, round);
     Form2->Hide();
   }
-  const std::wstring exe = brsm::test::WinePath(BRSM_BIN_DIR) + L"\\BRSM.exe";
-  for (int i = 0; i < o.Startups; ++i) {
-    const double ms = StartUpMs(exe, L"TForm1");
-    if (ms < 0) failed = true;
-    else figures.Add("start-up of BRSM.exe to idle", mode, round, ms);
-  }
+  if (!TimeStartUps(figures, L"BRSM.exe", o.Startups, mode, round)) failed = true;
   brsm::test::RemoveMarlFromWindowsFolder();
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  const Options o = ReadOptions(argc, argv);
-  Profile profile(o);
-  brsm::StartSkinEngine();
-  Figures figures;
-  for (int round = 0; round < o.Rounds; ++round) {
-    const Mode first = round % 2 ? Plain : Skinned;
-    RunMode(figures, o, first, round);
-    RunMode(figures, o, first == Skinned ? Plain : Skinned, round);
-  }
-  std::printf("BRSM, %d rounds of %d (start-up %d), Marl against no skin:\n", o.Rounds, o.Reps, o.Startups);
-  figures.Print();
-  brsm::StopSkinEngine();
-  if (failed) std::fprintf(stderr, "generator_windows_bench: a step did not do what it measures\n");
-  return failed ? 1 : 0;
-}
+int main(int argc, char** argv) { return RunRounds("BRSM", argc, argv, RunMode, failed); }

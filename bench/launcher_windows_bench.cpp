@@ -65,30 +65,10 @@ void RunMode(Figures& figures, const Options& o, Mode mode, int round) {
   delete Form1;
   Form1 = nullptr;
   UntilIdle();
-  const std::wstring exe = brsm::test::WinePath(BRSM_BIN_DIR) + L"\\BRSM-Menu.exe";
-  for (int i = 0; i < o.Startups; ++i) {
-    const double ms = StartUpMs(exe, L"TForm1");
-    if (ms < 0) failed = true;
-    else figures.Add("start-up of BRSM-Menu.exe to idle", mode, round, ms);
-  }
+  if (!TimeStartUps(figures, L"BRSM-Menu.exe", o.Startups, mode, round)) failed = true;
   brsm::test::RemoveMarlFromWindowsFolder();
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  const Options o = ReadOptions(argc, argv);
-  Profile profile(o);
-  brsm::StartSkinEngine();
-  Figures figures;
-  for (int round = 0; round < o.Rounds; ++round) {
-    const Mode first = round % 2 ? Plain : Skinned;
-    RunMode(figures, o, first, round);
-    RunMode(figures, o, first == Skinned ? Plain : Skinned, round);
-  }
-  std::printf("BRSM-Menu, %d rounds of %d (start-up %d), Marl against no skin:\n", o.Rounds, o.Reps, o.Startups);
-  figures.Print();
-  brsm::StopSkinEngine();
-  if (failed) std::fprintf(stderr, "launcher_windows_bench: a program did not start\n");
-  return failed ? 1 : 0;
-}
+int main(int argc, char** argv) { return RunRounds("BRSM-Menu", argc, argv, RunMode, failed); }

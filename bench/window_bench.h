@@ -18,6 +18,7 @@
 
 #include "bench/stack_sampler.h"
 #include "generator/program_driver.h"
+#include "generator/skin_engine_start.h"
 #include "platform/forms/forms.h"
 
 namespace brsm::bench {
@@ -172,6 +173,41 @@ inline double StartUpMs(const std::wstring& exe, const std::wstring& mainClass) 
   PostMessageW(main, WM_CLOSE, 0, 0);
   program.Ended(5000);
   return took;
+}
+
+// Starts of PROGRAM (in the programs' folder) to idle, recorded as
+// "start-up of PROGRAM to idle"; false when one of them never got there.
+inline bool TimeStartUps(Figures& figures, const std::wstring& program, int count, Mode mode, int round) {
+  const std::wstring exe = brsm::test::WinePath(BRSM_BIN_DIR) + L"\\" + program;
+  const std::string label = "start-up of " + std::string(program.begin(), program.end()) + " to idle";
+  bool ok = true;
+  for (int i = 0; i < count; ++i) {
+    const double ms = StartUpMs(exe, L"TForm1");
+    if (ms < 0) ok = false;
+    else figures.Add(label, mode, round, ms);
+  }
+  return ok;
+}
+
+// The benchmark's whole run: interleaved rounds of RUN_MODE(figures,
+// options, mode, round) for both modes, then the table. The exit code is 1
+// only when FAILED says a step did not do what it measures.
+template <class RunMode>
+int RunRounds(const char* name, int argc, char** argv, RunMode runMode, const bool& failed) {
+  const Options o = ReadOptions(argc, argv);
+  Profile profile(o);
+  brsm::StartSkinEngine();
+  Figures figures;
+  for (int round = 0; round < o.Rounds; ++round) {
+    const Mode first = round % 2 ? Plain : Skinned;
+    runMode(figures, o, first, round);
+    runMode(figures, o, first == Skinned ? Plain : Skinned, round);
+  }
+  std::printf("%s, %d rounds of %d (start-up %d), Marl against no skin:\n", name, o.Rounds, o.Reps, o.Startups);
+  figures.Print();
+  brsm::StopSkinEngine();
+  if (failed) std::fprintf(stderr, "%s benchmark: a step did not do what it measures\n", name);
+  return failed ? 1 : 0;
 }
 
 }  // namespace brsm::bench

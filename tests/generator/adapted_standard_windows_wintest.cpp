@@ -159,7 +159,7 @@ HWND FindBox() {
   HWND found = nullptr;
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
+      [](HWND w, LPARAM p) -> BOOL CALLBACK {
         if (IsWindowVisible(w) && GetWindowClassName(w) == "#32770") {
           *reinterpret_cast<HWND*>(p) = w;
           return FALSE;

@@ -51,7 +51,7 @@ std::vector<HWND> StandardControls(HWND wnd) {
   std::vector<HWND> found;
   EnumChildWindows(
       wnd,
-      [](HWND child, LPARAM param) -> BOOL {
+      [](HWND child, LPARAM param) -> BOOL CALLBACK {
         static const wchar_t* const kClasses[] = {L"TEdit", L"TCheckBox", L"TButton", L"Button", L"Edit", L"Static"};
         std::wstring parent = ClassOf(GetParent(child));
         for (wchar_t& ch : parent) ch = static_cast<wchar_t>(towlower(ch));
