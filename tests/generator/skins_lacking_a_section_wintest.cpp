@@ -139,19 +139,17 @@ class SkinLackingASection : public ::testing::TestWithParam<std::string> {
   static RECT CloseButton(HWND wnd) {
     const RECT w = WindowRectOf(wnd);
     const int y = (w.top + ClientOnScreen(wnd).top) / 2;
-    RECT found{w.right, y, w.right, y + 1};
+    auto closeAt = [&](int x, int at) { return SendMessageW(wnd, WM_NCHITTEST, 0, MAKELPARAM(x, at)) == HTCLOSE; };
+    RECT found{w.right, y, w.left, y + 1};
     for (int x = w.right - 1; x > w.right - 120 && x > w.left; --x)
-      if (SendMessageW(wnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
-        if (x < found.left) found.left = x;
-        found.right = found.right == w.right ? x + 1 : found.right;
-      }
-    for (int at = y; at > w.top && SendMessageW(wnd, WM_NCHITTEST, 0, MAKELPARAM(found.left, at)) == HTCLOSE;)
-      found.top = at--;
-    for (int at = y; SendMessageW(wnd, WM_NCHITTEST, 0, MAKELPARAM(found.left, at)) == HTCLOSE; ++at)
-      found.bottom = at + 1;
+      if (closeAt(x, y)) found.left = x, found.right = found.right > x ? found.right : x + 1;
+    if (found.left >= found.right) return RECT{};
+    const int middle = (found.left + found.right) / 2;
+    while (found.top > w.top && closeAt(middle, found.top - 1)) --found.top;
+    while (found.bottom < w.bottom && closeAt(middle, found.bottom)) ++found.bottom;
     // The hit test marks the button hot: take the mark away again.
     SendMessageW(wnd, WM_NCHITTEST, 0, MAKELPARAM(w.left + 40, y));
-    return found.left < found.right ? found : RECT{};
+    return found;
   }
 
   // What a person needs in the window, read back from the screen. Every
