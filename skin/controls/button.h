@@ -1,5 +1,5 @@
 // The skinned push button: the platform's TButton painted from the skin
-// section "BUTTON", owner-drawn while its manager has an active skin; the
+// section "BUTTON", owner-drawn while the skin has its section; the
 // twin of the skinned bit-map button without a glyph.
 #pragma once
 
@@ -25,7 +25,7 @@ class TsButton : public TsSkinnedButton<TButton> {
   virtual TRect CaptionRect();
 
  private:
-  bool ManagerActive() const;
+  bool SkinDrawsFace() const;
   // BS_OWNERDRAW on or off, keeping the default style in the low bits.
   void SetOwnerDrawn(bool on);
 };

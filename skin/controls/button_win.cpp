@@ -16,19 +16,27 @@ TsButton::TsButton(TComponent* owner) : TsSkinnedButton<TButton>(owner, kButtonK
   SetControlStyle(ControlStyle() - TControlStyle{csDoubleClicks});
 }
 
-bool TsButton::ManagerActive() const {
+// Owner-drawn only when the skin has the button's section: without it the
+// platform draws the button, caption and all. The window may be made before
+// the record has read its indexes, so the section is looked up here.
+bool TsButton::SkinDrawsFace() const {
   TsSkinManager* m = skinData_->SkinManager();
-  return m && m->Active() && !m->SkinName().empty();
+  if (!m || !m->Active() || m->SkinName().empty()) return false;
+  const std::string& named = skinData_->SkinSection();
+  const std::string section = named.empty() ? DefaultSectionOfKind(skinData_->ControlKind, "") : named;
+  return m->LookupSection(section) >= 0;
 }
 
 void TsButton::CreateParams(TCreateParams& params) {
   TsSkinnedButton<TButton>::CreateParams(params);
-  if (ManagerActive()) params.Style |= BS_OWNERDRAW;
+  if (SkinDrawsFace()) params.Style |= BS_OWNERDRAW;
 }
 
 void TsButton::SetOwnerDrawn(bool on) {
   HWND wnd = HandleIfAllocated();
   if (!wnd) return;
+  const bool now = (GetWindowLongW(wnd, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+  if (now == on) return;
   const DWORD look = on ? BS_OWNERDRAW : (defaultStyle_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   SendMessageW(wnd, BM_SETSTYLE, look, TRUE);
 }
@@ -43,9 +51,7 @@ void TsButton::SetButtonStyle(bool isDefault) {
 
 void TsButton::OnSkinRemoved() { SetOwnerDrawn(false); }
 
-void TsButton::OnSkinReapplied() {
-  if (skinData_->IsSkinned()) SetOwnerDrawn(true);
-}
+void TsButton::OnSkinReapplied() { SetOwnerDrawn(skinData_->IsSkinned()); }
 
 void TsButton::Dispatch(TMessage& m) {
   if (m.Msg == CN_MEASUREITEM) {

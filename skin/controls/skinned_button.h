@@ -75,6 +75,8 @@ class TsSkinnedButton : public Base {
   void ApplySkinLook();
   // The region handed to the window at the next paint is dropped.
   void ForgetPendingRegion();
+  // The window's region and the pending one gone: the whole window shows.
+  void DropRegion();
   void StopFade();
   bool FocusFrameWanted() const;
 

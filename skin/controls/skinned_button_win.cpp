@@ -127,6 +127,12 @@ int TsSkinnedButton<Base>::CurrentState() {
 }
 
 template <class Base>
+void TsSkinnedButton<Base>::DropRegion() {
+  if (HWND wnd = this->HandleIfAllocated()) SetWindowRgn(wnd, nullptr, FALSE);
+  ForgetPendingRegion();
+}
+
+template <class Base>
 void TsSkinnedButton<Base>::ForgetPendingRegion() {
   if (IsRealRegion()) DeleteObject(pendingRegion_);
   pendingRegion_ = nullptr;
@@ -242,8 +248,7 @@ bool TsSkinnedButton<Base>::HandleSkinCommand(TMessage& m) {
       StopFade();
       CommonControlMessage(m, sd);
       OnSkinRemoved();
-      if (HWND wnd = this->HandleIfAllocated()) SetWindowRgn(wnd, nullptr, FALSE);
-      ForgetPendingRegion();
+      DropRegion();
       this->Repaint();
       return true;
     case SkinCmdSkinReapplied:
@@ -252,6 +257,9 @@ bool TsSkinnedButton<Base>::HandleSkinCommand(TMessage& m) {
       CommonControlMessage(m, sd);
       stateChanged_ = true;
       OnSkinReapplied();
+      // A skin without the button's section leaves it to the platform,
+      // whole: no corners cut by the previous skin.
+      if (!sd->IsSkinned()) DropRegion();
       if (!FadePaintDC) this->Repaint();
       return true;
     case SkinCmdHaltAnimation:

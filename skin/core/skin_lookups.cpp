@@ -56,6 +56,12 @@ int TsSkinManager::LookupSection(const std::string& name) const {
   return -1;
 }
 
+int TsSkinManager::LookupSectionOr(const std::string& name, int fallback) const {
+  const int index = LookupSection(name);
+  if (index >= 0) return index;
+  return IsValidSectionIndex(fallback) ? fallback : -1;
+}
+
 int TsSkinManager::LookupImageItem(int sectionIndex, const std::string& sectionName,
                                    const std::string& propertyName) const {
   return FindAlongParents(*this, MaskItems, sectionIndex, sectionName, propertyName,
@@ -105,6 +111,12 @@ TColor TsSkinManager::GlobalTextColor() const {
   if (IsValidSectionIndex(CommonIndexCache.GlobalInfo))
     return ColorToRGB(SectionItems[static_cast<size_t>(CommonIndexCache.GlobalInfo)].FontColor[0]);
   return SkinTransparentColor;
+}
+
+TColor TsSkinManager::GlobalTextColorOr(int sectionIndex) const {
+  if (IsValidSectionIndex(CommonIndexCache.GlobalInfo) || !IsValidSectionIndex(sectionIndex))
+    return GlobalTextColor();
+  return ColorToRGB(SectionItems[static_cast<size_t>(sectionIndex)].FontColor[0]);
 }
 
 TColor TsSkinManager::GlobalHotBackColor() const {

@@ -139,6 +139,9 @@ class TsSkinManager : public TComponent, public TsSkinContent {
   // -- Look-ups (indexes stay valid until the next skin change) -----------------------
   // Exact, case-sensitive; -1 when absent.
   int LookupSection(const std::string& name) const;
+  // The section of that name; when the skin lacks it, `fallback` (the
+  // section of the form the look stands on) when that is valid; else -1.
+  int LookupSectionOr(const std::string& name, int fallback) const;
   // The item of that section and property; else the same along the
   // section's PARENTCLASS chain; -1 when none.
   int LookupImageItem(int sectionIndex, const std::string& sectionName,
@@ -155,6 +158,9 @@ class TsSkinManager : public TComponent, public TsSkinContent {
 
   TColor GlobalBackColor() const;     // GLOBALINFO's COLOR, else clBtnFace as RGB
   TColor GlobalTextColor() const;     // GLOBALINFO's FONTCOLOR, else magenta
+  // GLOBALINFO's FONTCOLOR, else that of the section given (the form's, for
+  // what stands on a form), else magenta.
+  TColor GlobalTextColorOr(int sectionIndex) const;
   TColor GlobalHotBackColor() const;  // GLOBALINFO's HOTCOLOR, else clWindow as RGB
   // Border widths of an image item: its own width for the side, else its
   // BorderWidth, else a third of one frame. 0 for an invalid index.

@@ -38,8 +38,9 @@ void TakeBigMDI(const ItemFinder& find, TsButtonMasks& masks) {
 void LookupButtonMasks(const TsSkinManager& manager, int formSectionIndex,
                        const std::string& formSection, TsFormBorder border, bool mdiParent,
                        TsButtonMasks& masks) {
+  // A skin without GLOBALINFO has no global buttons either: the form's
+  // section stands in, as it does for a GLOBALINFO without BICONCLOSE.
   const int globalIndex = manager.CommonIndexCache.GlobalInfo;
-  if (!manager.IsValidSectionIndex(globalIndex)) return;
   const std::string global = kGlobalInfo;
   const ItemFinder inGlobal(manager, globalIndex, global);
   const ItemFinder inForm(manager, formSectionIndex, formSection);

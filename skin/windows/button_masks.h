@@ -25,7 +25,8 @@ struct TsButtonMasks {
 
 // The masks of a form whose section is formSection (index formSectionIndex);
 // mdiParent: an MDI parent at run time, whose MDI buttons are looked up too.
-// Without a GLOBALINFO section `masks` is left as it is.
+// Without GLOBALINFO, or without its BICONCLOSE, the form's section gives
+// the big buttons.
 void LookupButtonMasks(const TsSkinManager& manager, int formSectionIndex,
                        const std::string& formSection, TsFormBorder border, bool mdiParent,
                        TsButtonMasks& masks);

@@ -40,16 +40,19 @@ int TitleBarStripWidth(const TsMaskData& item, int buttonsWidth) {
 
 TsCaptionPlan PlanCaptionButtons(const TsBorderIconFlags& icons, const TsWindowCommands& commands,
                                  const TsMaskData* const images[SystemButtonCount],
-                                 const std::vector<TsTitleButtonWish>& titles) {
+                                 const std::vector<TsTitleButtonWish>& titles, TSize platformCell) {
   TsCaptionPlan plan;
-  plan.Height = CaptionButtonCell(images[sbClose], 21).cy;
+  const bool platform = !images[sbClose] && platformCell.cx > 0 && platformCell.cy > 0;
+  auto shown = [&](int b) { return platform || images[b] != nullptr; };
+  plan.Height = platform ? platformCell.cy : CaptionButtonCell(images[sbClose], 21).cy;
   if (icons.SystemMenu) {
-    plan.Placed[sbClose] = images[sbClose] != nullptr;
-    plan.Placed[sbMaximize] = commands.MaximizeVisible && images[sbMaximize];
-    plan.Placed[sbMinimize] = commands.MinimizeVisible && images[sbMinimize];
-    plan.Placed[sbHelp] = icons.Help && images[sbHelp];
+    plan.Placed[sbClose] = shown(sbClose);
+    plan.Placed[sbMaximize] = commands.MaximizeVisible && shown(sbMaximize);
+    plan.Placed[sbMinimize] = commands.MinimizeVisible && shown(sbMinimize);
+    plan.Placed[sbHelp] = icons.Help && shown(sbHelp);
   }
-  for (int b = 0; b < SystemButtonCount; ++b) plan.Width[b] = CaptionButtonCell(images[b], 21).cx;
+  for (int b = 0; b < SystemButtonCount; ++b)
+    plan.Width[b] = platform ? platformCell.cx : CaptionButtonCell(images[b], 21).cx;
   for (const TsTitleButtonWish& t : titles) {
     const int image = CaptionButtonCell(t.Image, 21).cx;
     plan.TitleWidths.push_back(t.GlyphWidth > 0 ? std::max(t.GlyphWidth + 2, image) : image);

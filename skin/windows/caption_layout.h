@@ -47,10 +47,12 @@ struct TsTitleButtonWish {
 };
 
 // close..help images, null when the skin has none. The close image gives
-// the height of every button.
+// the height of every button. A skin without a close image leaves the
+// system buttons to the platform's look: given a platform cell, they are
+// all placed at that size as the system would show them.
 TsCaptionPlan PlanCaptionButtons(const TsBorderIconFlags& icons, const TsWindowCommands& commands,
                                  const TsMaskData* const images[SystemButtonCount],
-                                 const std::vector<TsTitleButtonWish>& titles);
+                                 const std::vector<TsTitleButtonWish>& titles, TSize platformCell = TSize{0, 0});
 
 struct TsCaptionFrame {
   int FormWidth = 0;

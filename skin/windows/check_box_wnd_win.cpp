@@ -172,11 +172,35 @@ void TvxCheckBoxWnd::PaintCaption() {
 void TvxCheckBoxWnd::PaintCheckGlyph(int item) {
   const TPixelBufferView pixels = SkinData->CachePixels();
   TsSkinManager* manager = SkinData->SkinManager();
-  if (pixels.Width < 1 || item < 0 || !manager || !manager->IsValidMaskIndex(item)) return;
+  if (pixels.Width < 1 || !manager) return;
+  if (!manager->IsValidMaskIndex(item)) {
+    PaintSystemCheckGlyph();
+    return;
+  }
   TransparentFillColor = SkinTransparentColor;
   const TRect at = GlyphRect(item);
   GdiFlush();
   PaintMaskGlyph(pixels, TPoint{at.Left, at.Top}, GlyphState(), manager->MaskItems[item], 1);
+}
+
+// A skin without check images still shows the state: the system's box or
+// radio, on the skinned background, in the room CheckAreaRect keeps.
+void TvxCheckBoxWnd::PaintSystemCheckGlyph() {
+  const uint32_t style = StyleOf(WindowHandle);
+  const uint32_t type = style & BS_TYPEMASK;
+  const int check = CheckState();
+  UINT look = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON ? DFCS_BUTTONRADIO
+              : check == 2                                       ? DFCS_BUTTON3STATE
+                                                                 : DFCS_BUTTONCHECK;
+  if (check != 0) look |= DFCS_CHECKED;
+  if (StateOf(WindowHandle) & BST_PUSHED) look |= DFCS_PUSHED;
+  if (!IsWindowEnabled(WindowHandle)) look |= DFCS_INACTIVE;
+  constexpr int kBox = 13;
+  const TRect at = CheckGlyphRect(TSize{Place.Width, Place.Height}, TSize{kBox, kBox}, (style & StyleLeftText) != 0);
+  RECT r{at.Left, at.Top, at.Right, at.Bottom};
+  GdiFlush();
+  DrawFrameControl(CacheBitmapOf(SkinData)->Canvas()->Handle(), &r, DFC_BUTTON, look);
+  GdiFlush();
 }
 
 // -- TvxGroupBoxWnd --------------------------------------------------------------------------

@@ -31,6 +31,7 @@ class TvxCheckBoxWnd : public TvxMainWnd {
   void PrepareCache();
   void PaintCaption();
   void PaintCheckGlyph(int item);
+  void PaintSystemCheckGlyph();
 };
 
 class TvxGroupBoxWnd : public TvxMainWnd {

@@ -196,8 +196,9 @@ void TvxCtrlAdapter::ControlRemoved(TComponent* component) {
 void TvxCtrlAdapter::ColourLabel(TCustomLabel* label) {
   TsSkinManager* m = DefaultManager;
   if (!m) return;
-  const TColor color = m->GlobalTextColor();
-  // A skin without GLOBALINFO names no text colour: the label keeps its own.
+  // A skin without GLOBALINFO: the text colour of the form's section, which
+  // the label stands on.
+  const TColor color = m->GlobalTextColorOr(provider_ ? provider_->SkinData()->SectionIndex : -1);
   if (color == clFuchsia) return;
   bool known = false;
   for (const TLabelLook& look : labels_) known = known || look.Label == label;

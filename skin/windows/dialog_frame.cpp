@@ -154,8 +154,6 @@ TvxDialogButtonLayout LayoutDialogButtons(const TvxDialogState& s, const TvxDial
 TvxDialogButtonIndexes DialogButtonIndexes(int frameKind, bool globalInfoValid,
                                            const TvxItemLookup& global, const TvxItemLookup& form) {
   TvxDialogButtonIndexes r;
-  if (!globalInfoValid) return r;
-  r.LookedUp = true;
   int* i = r.Index;
   auto big = [&] {
     i[dbMin] = global("BICONMIN");
@@ -163,7 +161,7 @@ TvxDialogButtonIndexes DialogButtonIndexes(int frameKind, bool globalInfoValid,
     i[dbClose] = global("BICONCLOSE");
     i[dbHelp] = global("BICONHELP");
   };
-  if (global("BICONCLOSE") == -1) {
+  if (!globalInfoValid || global("BICONCLOSE") == -1) {
     // The skin has no global caption buttons: the form's stand in.
     i[dbMin] = form("BICONMIN");
     i[dbMax] = form("BICONMAX");

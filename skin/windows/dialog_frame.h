@@ -125,7 +125,6 @@ using TvxItemLookup = std::function<int(const char* property)>;
 
 struct TvxDialogButtonIndexes {
   int Index[DialogButtonCount] = {-1, -1, -1, -1};
-  bool LookedUp = false;  // false: no GLOBALINFO, the indexes stay as they were
 };
 
 TvxDialogButtonIndexes DialogButtonIndexes(int frameKind, bool globalInfoValid,

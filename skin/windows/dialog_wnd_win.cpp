@@ -175,7 +175,6 @@ void TvxDialogWnd::UpdateButtonMasks() {
       FrameKind, m->IsValidSectionIndex(g),
       [&](const char* p) { return m->LookupImageItem(g, "GLOBALINFO", p); },
       [&](const char* p) { return m->LookupImageItem(SkinData->SectionIndex, "FORM", p); });
-  if (!r.LookedUp) return;
   CloseButton.ImageIndex = r.Index[dbClose];
   MaxButton.ImageIndex = r.Index[dbMax];
   MinButton.ImageIndex = r.Index[dbMin];
@@ -300,8 +299,9 @@ void TvxDialogWnd::PaintCaptionText(int buttonsWidth) {
   std::string text;
   CutTextToWidth(canvas, Caption, WindowWidth - icon - s.FrameWidth() - buttonsWidth - 6, text);
   GdiFlush();
-  DrawSectionTextDefault(canvas, text, true, Active, m->LookupSection("FORMTITLE"), DT_SINGLELINE | DT_VCENTER,
-                         room);
+  // A skin without a title section writes the caption in the dialog's own colours.
+  const int title = m->LookupSectionOr("FORMTITLE", SkinData->SectionIndex);
+  DrawSectionTextDefault(canvas, text, true, Active, title, DT_SINGLELINE | DT_VCENTER, room);
   GdiFlush();
 }
 

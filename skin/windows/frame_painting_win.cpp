@@ -193,13 +193,14 @@ void TsSkinProvider::PaintFrameToCache() {
 void TsSkinProvider::DrawTitleBand(const TPixelBufferView& cache) {
   TsSkinManager* m = skinData_->SkinManager();
   if (!m) return;
-  const std::string title = TitleSection();
   const int width = FormWidth();
   HWND wnd = form_->HandleIfAllocated();
   const int bandHeight = FrameHeight() + CaptionHeight();
   const TRect band = wnd && IsIconic(wnd) ? TRect{0, 0, width, CacheBitmap()->Height()} : TRect{0, 0, width, bandHeight};
-  PaintSection(m->LookupSection(title), title, EmptyCacheInfo, -1, -1, m, cache, TPoint{}, band,
-               FormActive ? 1 : 0, true);
+  // Without its own section the band keeps the form's look painted under it.
+  if (const int title = TitleSectionIndex(); title != skinData_->SectionIndex)
+    PaintSection(title, TitleSection(), EmptyCacheInfo, -1, -1, m, cache, TPoint{}, band, FormActive ? 1 : 0,
+                 true);
   GdiFlush();
   DrawCaptionIcon();
   const TsCaptionButtonLayout layout = LayoutButtons();
@@ -270,8 +271,7 @@ void TsSkinProvider::DrawCaptionText(bool ownManager) {
   GetTextExtentPoint32W(canvas->Handle(), wide.c_str(), static_cast<int>(wide.size()), &extent);
   const TRect r = CentreTextRect(room, extent.cy);
   const unsigned flags = AlignmentTextFlags(form_, captionAlignment_) | 0x8824;
-  const std::string title = TitleSection();
-  const int titleIndex = m->LookupSection(title);
+  const int titleIndex = TitleSectionIndex();
   if (ownManager)
     DrawSectionText(canvas, text, true, m, FormActive, titleIndex, flags, r);
   else

@@ -11,6 +11,7 @@
 #include "skin/core/skin_hook_win.h"
 #include "skin/core/skin_manager.h"
 #include "skin/windows/adapter_factory_win.h"
+#include "skin/windows/dialog_frame.h"
 #include "skin/windows/dialog_wnd_win.h"
 #include "skin/windows/hook_decisions.h"
 #include "skin/windows/skin_provider.h"
@@ -18,6 +19,20 @@
 namespace {
 
 bool ManagerActive() { return DefaultManager && DefaultManager->Active(); }
+
+// The skin takes a foreign dialog's frame only with a dialog section and a
+// close button to draw in it; else the system's frame, title and caption
+// buttons stay.
+bool SkinTakesDialogFrame(const TsSkinManager* m) {
+  const int dialog = m->LookupSection("DIALOG");
+  if (dialog < 0) return false;
+  const int g = m->CommonIndexCache.GlobalInfo;
+  const TvxDialogButtonIndexes r = DialogButtonIndexes(
+      DialogFrameSizing, m->IsValidSectionIndex(g),
+      [&](const char* p) { return m->LookupImageItem(g, "GLOBALINFO", p); },
+      [&](const char* p) { return m->LookupImageItem(dialog, "FORM", p); });
+  return m->IsValidMaskIndex(r.Index[dbClose]);
+}
 
 void ForgetInList(TvxProvider* provider) {
   if (!ProviderList) return;
@@ -128,7 +143,7 @@ bool TvxProvider::AdaptChildWindow(HWND child) {
 }
 
 void UpdateDialogAdapter(HWND window, TvxMainWnd*& adapter) {
-  if (!ManagerActive()) {
+  if (!ManagerActive() || !SkinTakesDialogFrame(DefaultManager)) {
     FreeAdapter(adapter);
     SetFlatScrollBars(window, true);
     return;

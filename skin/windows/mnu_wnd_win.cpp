@@ -50,7 +50,8 @@ void TvxMnuWnd::WndProc(TMessage& m) {
     }
     case WM_ERASEBKGND:
     case WM_NCPAINT:
-      if (!PopupMenuInUse || !SkinData || !SkinData->SkinManager()) break;
+      // A skin without "MAINMENU" leaves the menu's frame to the system.
+      if (!PopupMenuInUse || !SkinData || !SkinData->SkinManager() || !SkinData->IsSkinned()) break;
       if (m.Msg == WM_ERASEBKGND) {
         PrepareCache();
         TBitmap* cache = CacheBitmapOf(SkinData);

@@ -29,6 +29,30 @@ int GlobalOrForm(TsSkinManager* m, const TsCommonData* record, const char* prope
   return global != -1 ? global : m->LookupImageItem(record->SectionIndex, record->SkinSection(), property);
 }
 
+// The size the system gives its own caption buttons.
+TSize PlatformButtonCell(const TCustomForm* form) {
+  const bool tool = form->BorderStyle() == bsToolWindow || form->BorderStyle() == bsSizeToolWin;
+  const int w = GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE) - 2;
+  const int h = GetSystemMetrics(tool ? SM_CYSMSIZE : SM_CYSIZE) - 4;
+  return TSize{std::max(w, 8), std::max(h, 8)};
+}
+
+// A system caption button in the platform's look, for a skin without
+// button images.
+void DrawPlatformCaptionButton(HDC dc, const TRect& r, int code, int state, bool enabled, bool zoomed,
+                               bool iconic) {
+  UINT look = DFCS_CAPTIONCLOSE;
+  if (code == CaptionMaximize) look = zoomed ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX;
+  else if (code == CaptionMinimize) look = iconic ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN;
+  else if (code == CaptionHelp) look = DFCS_CAPTIONHELP;
+  if (state == 2) look |= DFCS_PUSHED;
+  if (!enabled) look |= DFCS_INACTIVE;
+  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  GdiFlush();
+  DrawFrameControl(dc, &rc, DFC_CAPTION, look);
+  GdiFlush();
+}
+
 bool InClosed(const TRect& r, TPoint p) {
   return !r.IsEmpty() && p.X >= r.Left && p.X <= r.Right && p.Y >= r.Top && p.Y <= r.Bottom;
 }
@@ -94,7 +118,7 @@ TsCaptionButtonLayout TsSkinProvider::LayoutButtons(TsCaptionPlan* planOut) {
       b->Button.ImageIndex = b->UseSkinData() && titleImage ? ButtonMasks.TitleButton : -1;
       wishes.push_back({b->Glyph()->Empty() ? 0 : b->Glyph()->Width(), titleImage});
     }
-    plan = PlanCaptionButtons(icons, WindowCommands(), images, wishes);
+    plan = PlanCaptionButtons(icons, WindowCommands(), images, wishes, PlatformButtonCell(form_));
     const TsCaptionFrame frame{FormWidth(), FrameWidth(), FrameHeight(), CaptionHeight(),
                                m ? m->SkinData.BISpace : 0};
     layout = LayoutCaptionButtons(plan, frame);
@@ -271,7 +295,13 @@ void TsSkinProvider::PaintButtonImage(int code, const TPixelBufferView& cache) {
     return;
   }
   const TsMaskData* item = MaskOf(m, image);
-  if (!item) return;
+  if (!item) {
+    if (!SkinDrawsCaptionButtons() && code != CaptionMDIClose && code != CaptionMDIRestore &&
+        code != CaptionMDIMinimize)
+      DrawPlatformCaptionButton(CacheBitmap()->Canvas()->Handle(), button->Rect, code, button->State, enabled,
+                                zoomed, iconic);
+    return;
+  }
   const int mode = !enabled || (button->State == 0 && !FormActive) ? 2 : 1;
   PaintMaskGlyph(cache, {button->Rect.Left, button->Rect.Top}, button->State, *item, mode);
 }

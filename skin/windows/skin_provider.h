@@ -170,6 +170,9 @@ class TsSkinProvider : public TComponent {
   bool MenuLineShown() const;
   // The title section's name: TitleSkin, else "FORMTITLE".
   std::string TitleSection() const;
+  // The section the title is drawn in: TitleSection's, or the form's own
+  // when the skin lacks it (-1 when neither is there).
+  int TitleSectionIndex() const;
 
   // -- State the painting and the window procedure share -------------------------------
   std::vector<TRect> FrameCutouts;
@@ -227,6 +230,9 @@ class TsSkinProvider : public TComponent {
   void SkinRemoved(TMessage& message);
   void SkinReapplied(TMessage& message);
   void ReturnFormToPlatformLook();
+  // The skin has the form's section and a close button image: the caption
+  // buttons are the skin's, else the system's.
+  bool SkinDrawsCaptionButtons() const;
   void RemoveSystemMenuStyle();
   void ApplyGlobalColor();
   void InvalidateFrame();

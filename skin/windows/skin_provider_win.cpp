@@ -226,12 +226,30 @@ std::string TsSkinProvider::TitleSection() const {
   return titleSkin_.empty() ? std::string("FORMTITLE") : titleSkin_;
 }
 
+int TsSkinProvider::TitleSectionIndex() const {
+  TsSkinManager* m = skinData_->SkinManager();
+  return m ? m->LookupSectionOr(TitleSection(), skinData_->SectionIndex) : -1;
+}
+
 // -- Applying a skin ---------------------------------------------------------------------------
+
+bool TsSkinProvider::SkinDrawsCaptionButtons() const {
+  TsSkinManager* m = skinData_->SkinManager();
+  // Not "loaded": a new skin is announced before it counts as loaded.
+  return m && skinData_->IsSkinned(false) && m->IsValidMaskIndex(ButtonClose.ImageIndex);
+}
 
 void TsSkinProvider::RemoveSystemMenuStyle() {
   if (!form_ || !form_->HandleAllocated()) return;  // WM_CREATE prepares the form again
   HWND wnd = form_->HandleIfAllocated();
   const LONG style = GetWindowLongW(wnd, GWL_STYLE);
+  // A skin without a close button image (or without the form's section)
+  // leaves the window menu and the caption buttons the system's.
+  if (!SkinDrawsCaptionButtons()) {
+    if (!(style & WS_SYSMENU) && form_->BorderIcons().Contains(biSystemMenu))
+      SetWindowLongW(wnd, GWL_STYLE, style | WS_SYSMENU);
+    return;
+  }
   if (style & WS_SYSMENU) SetWindowLongW(wnd, GWL_STYLE, style & ~WS_SYSMENU);
 }
 
@@ -250,13 +268,14 @@ void TsSkinProvider::PrepareForm() {
     SystemMenu->SetForm(form_);
     SystemMenu->UpdateItems();
   }
-  if (m->SkinData.Loaded && form_->FormStyle() != fsMDIChild) RemoveSystemMenuStyle();
   if (MDISupportPending && m->SkinData.Loaded) {
     MDISupportPending = false;
     if (form_->FormStyle() == fsMDIForm && !ComponentState().Contains(csDesigning)) SetMDISupport(true);
   }
   skinData_->RefreshSkinIndexes();
   UpdateButtonMasks();
+  // After the look-up: whether the skin draws the buttons decides.
+  if (m->SkinData.Loaded && form_->FormStyle() != fsMDIChild) RemoveSystemMenuStyle();
   RedrawFlags[0] = RedrawFlags[1] = RedrawFlags[2] = true;
   if (form_->FormStyle() == fsMDIChild && MDIParentProvider && !MDIParentProvider->IsDestroying() &&
       !MDIParentProvider->FormDestroying() && skinData_->IsSkinned()) {

@@ -11,6 +11,7 @@
 #include "skin/core/button_menu_state.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/image_painting.h"
+#include "skin/core/pixel_fill.h"
 #include "skin/core/section_painting.h"
 #include "skin/core/section_painting_win.h"
 #include "skin/core/skin_commands.h"
@@ -289,11 +290,37 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
   const bool selected = state.Contains(odSelected) || state.Contains(odHotLight);
   const int itemState = selected && enabled ? 1 : 0;
   std::unique_ptr<TBitmap> image(CreateBitmap24(w, h));
-  const TCacheInfo parent =
+  TCacheInfo parent =
       PopupMenuBitmap ? MakeCacheInfo(PopupMenuBitmap->PixelView(), inBackground.X, inBackground.Y) : EmptyCacheInfo;
+  // Without a skinned background the system's menu colour shows through
+  // what the item's look leaves see-through.
+  std::unique_ptr<TBitmap> plain;
+  if (!PopupMenuBitmap) {
+    plain.reset(CreateBitmap24(w, h));
+    FillRectPixels(plain->PixelView(), TRect{0, 0, w, h}, static_cast<TColor>(GetSysColor(COLOR_MENU)));
+    parent = MakeCacheInfo(plain->PixelView(), 0, 0);
+  }
+  // Without "MENUITEM" the item takes the system's menu colours.
   const int section = m->LookupSection("MENUITEM");
-  PaintSection(section, "MENUITEM", parent, -1, -1, m, image->PixelView(), TPoint{}, TRect{0, 0, w, h}, itemState,
-               true);
+  const bool skinned = m->IsValidSectionIndex(section);
+  if (skinned) {
+    PaintSection(section, "MENUITEM", parent, -1, -1, m, image->PixelView(), TPoint{}, TRect{0, 0, w, h}, itemState,
+                 true);
+  } else {
+    RECT all{0, 0, w, h};
+    FillRect(image->Canvas()->Handle(), &all, GetSysColorBrush(itemState ? COLOR_HIGHLIGHT : COLOR_MENU));
+  }
+  auto drawText = [&](TCanvas* c, const std::string& text, unsigned flags, const TRect& r) {
+    if (skinned) {
+      DrawSectionText(c, text, enabled, m, selected && enabled, section, flags, r);
+      return;
+    }
+    c->Brush()->SetStyle(bsClear);
+    c->Font()->SetColor(static_cast<TColor>(
+        GetSysColor(!enabled ? COLOR_GRAYTEXT : itemState ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT)));
+    TRect at = r;
+    c->TextRect(at, text, flags);
+  };
   if (item->Checked()) {
     int mask = m->LookupImageItem(m->LookupSection("GLOBALINFO"), "GLOBALINFO",
                                   item->RadioItem() ? "RADIOCHECKED" : "CHECK");
@@ -320,11 +347,8 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
   }
   if (state.Contains(odNoAccel)) flags |= 0x100000;
   const TRect textRect{glyph.cx + 2 * painter->Margin + painter->Spacing, 0, w, h};
-  DrawSectionText(c, text, enabled, m, selected && enabled, section, flags, textRect);
-  if (item->ShortCut() != scNone) {
-    const std::string keys = ShortCutToText(item->ShortCut());
-    DrawSectionText(c, keys, enabled, m, selected && enabled, section, DT_RIGHT | 0x24, TRect{0, 0, w - 8, h});
-  }
+  drawText(c, text, flags, textRect);
+  if (item->ShortCut() != scNone) drawText(c, ShortCutToText(item->ShortCut()), DT_RIGHT | 0x24, TRect{0, 0, w - 8, h});
   if (painter->OnDrawItem) painter->OnDrawItem(item, c, TRect{0, 0, w, h}, state, smNormal);
   GdiFlush();
   if (!enabled && PopupMenuBitmap)
@@ -728,12 +752,13 @@ void PreparePopupBackground(TsSkinableMenus* painter, TMenuItem* firstItem, int 
   popup.FirstItem = firstItem;
   delete PopupMenuBitmap;
   PopupMenuBitmap = nullptr;
-  if (width <= 0 || height <= 0) return;
-  PopupMenuBitmap = CreateBitmap24(width, height);
   popup.GlyphWidth = GlyphSizeOf(firstItem).cx;
   popup.IconColumnWidth = painter->Margin + popup.GlyphWidth + painter->Spacing;
+  // Without "MAINMENU" the system draws the popup's background and frame:
+  // no background, no bands, no region.
   const int section = m->LookupSection("MAINMENU");
-  if (!m->IsValidSectionIndex(section)) return;
+  if (width <= 0 || height <= 0 || !m->IsValidSectionIndex(section)) return;
+  PopupMenuBitmap = CreateBitmap24(width, height);
   PaintSection(section, "MAINMENU", EmptyCacheInfo, -1, -1, m, PopupMenuBitmap->PixelView(), TPoint{},
                TRect{0, 0, width, height}, 0, true);
   const int sbw = PainterSkinBorderWidth(painter);

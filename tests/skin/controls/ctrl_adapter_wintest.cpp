@@ -16,6 +16,9 @@
 #include "skin/windows/main_wnd_win.h"
 #include "tests/skin/windows/provider_test_support.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/skin_without.h"
+#include "tools/skinkit/kit_pictures.h"
+#include "tools/skinkit/marl_skin.h"
 
 namespace {
 
@@ -204,6 +207,36 @@ TEST_F(CtrlAdapterTest, SkinRemovalGivesLabelsAndProceduresBack) {
   ASSERT_NE(provider->Adapter, nullptr);
   EXPECT_EQ(provider->Adapter->Count(), 3);
   EXPECT_EQ(label->Font()->Color(), manager->GlobalTextColor());
+}
+
+// A skin without GLOBALINFO: plain labels stand transparent in the form
+// section's text colour, and the check box shows its state in the system's
+// glyph.
+TEST_F(CtrlAdapterTest, WithoutGlobalInfoLabelsAndCheckBoxesStayReadable) {
+  MakeControlForm();
+  ASSERT_TRUE(brsm::test::WriteSkinWithout(brsm::kit::MakeMarlSkin("NoGlobal"), SkinDirectory(), {"GLOBALINFO"}));
+  manager->SetSkinName("NoGlobal");
+  ASSERT_TRUE(manager->Active());
+  Pump();
+  ASSERT_EQ(manager->LookupSection("GLOBALINFO"), -1);
+  EXPECT_TRUE(label->Transparent());
+  EXPECT_EQ(label->Font()->Color(), brsm::kit::KitColor(brsm::kit::MarlSectionIndex("FORM"), 2));
+
+  ASSERT_EQ(AdapterClass(check), "TvxCheckBoxWnd");
+  auto marks = [this] {
+    const TColor ink = static_cast<TColor>(GetSysColor(COLOR_WINDOWTEXT));
+    HDC dc = GetDC(check->Handle());
+    int n = 0;
+    for (int y = 7; y < 15; ++y)
+      for (int x = 3; x < 10; ++x) n += static_cast<TColor>(GetPixel(dc, x, y)) == ink;
+    ReleaseDC(check->Handle(), dc);
+    return n;
+  };
+  EXPECT_EQ(marks(), 0);
+  check->SetChecked(true);
+  Pump();
+  EXPECT_GT(marks(), 3);
+  EXPECT_TRUE(brsm::test::SaveScreenshot("ctrl_adapter_without_globalinfo"));
 }
 
 TEST_F(CtrlAdapterTest, AComboEditListedGetsItsAdapterMadeOnTheControl) {

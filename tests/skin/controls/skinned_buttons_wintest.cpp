@@ -24,7 +24,9 @@
 #include "skin/core/pixel_access.h"
 #include "skin/core/skin_manager.h"
 #include "tests/skin/core/skin_panel_wintest_support.h"
+#include "tests/support/screen_capture.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/skin_without.h"
 #include "tests/support/skinned_controls_check.h"
 #include "tools/skinkit/marl_skin.h"
 
@@ -206,6 +208,42 @@ TEST_F(SkinnedButtonsWinTest, RemovalAndReloadSwitchOwnerDrawAndTheListGlyph) {
   // A list freed elsewhere is forgotten.
   delete images;
   EXPECT_EQ(bitBtn->Images(), nullptr);
+}
+
+// A push button whose section the skin lacks is the platform's, caption and
+// all: made so, or after a skin change to a skin without "BUTTON"; a skin
+// with it makes the button the skin's again.
+TEST_F(SkinnedButtonsWinTest, WithoutItsSectionAPushButtonIsThePlatformsCaptionAndAll) {
+  auto ownerDrawn = [](TWinControl* c) {
+    return (GetWindowLongW(c->Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+  };
+  auto captionPixels = [](TWinControl* c) {
+    const RECT r = OnScreen(c->Handle(), RECT{0, 0, c->Width(), c->Height()});
+    return ScreenCapture(r).Count(r, static_cast<TColor>(GetSysColor(COLOR_BTNTEXT)));
+  };
+  auto* plain = new TsButton(form.get());
+  plain->SetBounds(8, 50, 100, 30);
+  plain->SetCaption("Plain");
+  plain->SkinData()->SetSkinSection("NOSUCH");
+  plain->SetParent(form.get());
+  Settle();
+  EXPECT_FALSE(ownerDrawn(plain));
+  ExpectPlatformFace(plain);
+  EXPECT_GT(captionPixels(plain), 10);
+
+  ASSERT_TRUE(WriteSkinWithout(brsm::kit::MakeMarlSkin("NoButton"), folder.Path(), {"BUTTON"}));
+  manager->SetSkinName("NoButton");
+  ASSERT_TRUE(manager->Active());
+  Settle();
+  EXPECT_FALSE(ownerDrawn(button));
+  ExpectPlatformFace(button);
+  EXPECT_GT(captionPixels(button), 10);
+  SaveScreenshot("skinned_buttons_without_section");
+
+  manager->SetSkinName("Marl");
+  Settle();
+  EXPECT_TRUE(ownerDrawn(button));
+  ExpectSkinnedFace(button);
 }
 
 TEST_F(SkinnedButtonsWinTest, DisabledMidFadeShowsTheDisabledLook) {

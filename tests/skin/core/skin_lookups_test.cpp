@@ -53,6 +53,12 @@ TEST_F(LookupTest, NamesCompareExactlyAndParentsAreFollowedOnlyWhereAsked) {
   m->PatternItems.push_back(TsPatternData{nullptr, "EDIT", "PATTERN"});
   EXPECT_EQ(m->LookupPattern(tiny, "EDIT_TINY", "PATTERN"), 0);
 
+  // A section the skin lacks falls back to a valid one given, else to none.
+  EXPECT_EQ(m->LookupSectionOr("EDIT_SMALL", edit), small);
+  EXPECT_EQ(m->LookupSectionOr("FORMTITLE", edit), edit);
+  EXPECT_EQ(m->LookupSectionOr("FORMTITLE", 3), -1);
+  EXPECT_EQ(m->LookupSectionOr("FORMTITLE", -1), -1);
+
   // Bad indexes and names: nothing, and no fallback from a section past the end.
   EXPECT_EQ(m->LookupImageItem(-1, "EDIT", "BORDERSMASK"), -1);
   EXPECT_EQ(m->LookupImageItem(small, "", "BORDERSMASK"), -1);
@@ -75,11 +81,15 @@ TEST_F(LookupTest, ParentClassLoopsEndWithoutAnAnswer) {
 }
 
 TEST_F(LookupTest, GlobalColoursFallBackToThePlatformsWithoutGlobalInfo) {
-  Section("BUTTON");
+  const int form = Section("FORM");
+  m->SectionItems[form].FontColor[0] = 0x0A0B0C;
   m->CacheCommonIndexes();
   EXPECT_EQ(m->GlobalBackColor(), ColorToRGB(clBtnFace));
   EXPECT_EQ(m->GlobalTextColor(), 0xFF00FF);
   EXPECT_EQ(m->GlobalHotBackColor(), ColorToRGB(clWindow));
+  // What stands on a form takes the form's text colour instead.
+  EXPECT_EQ(m->GlobalTextColorOr(form), 0x0A0B0C);
+  EXPECT_EQ(m->GlobalTextColorOr(-1), 0xFF00FF);
 
   TsGeneralData& g = m->SectionItems[Section("GLOBALINFO")];
   g.Color = 0x112233;
@@ -89,6 +99,7 @@ TEST_F(LookupTest, GlobalColoursFallBackToThePlatformsWithoutGlobalInfo) {
   EXPECT_EQ(m->GlobalBackColor(), 0x112233);
   EXPECT_EQ(m->GlobalHotBackColor(), 0x445566);
   EXPECT_EQ(m->GlobalTextColor(), 0x778899);
+  EXPECT_EQ(m->GlobalTextColorOr(form), 0x778899);
 }
 
 TEST_F(LookupTest, BorderWidthsComeFromTheSideThenTheItemThenAThirdOfAFrame) {

@@ -7,6 +7,7 @@
 #include "skin/core/skin_platform.h"
 #include "tests/skin/windows/provider_test_support.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/skin_without.h"
 #include "tools/skinkit/kit_pictures.h"
 
 namespace {
@@ -122,6 +123,58 @@ TEST_F(CaptionTest, TitleBandIconButtonsTextAndGripInTheKitsColours) {
   Pump();
   EXPECT_FALSE(p->FormActive);
   EXPECT_EQ(CachePixel(p, {form->Width() / 2, 1}), brsm::kit::Shade(KitColor(title, 10)));
+}
+
+// A title section the skin lacks leaves the band in the form's look and
+// the caption in the form section's colours, buttons as usual.
+TEST_F(CaptionTest, WithoutItsTitleSectionTheCaptionIsWrittenInTheFormsColours) {
+  MakeForm();
+  form->SetCaption("Caption");
+  auto* p = new TsSkinProvider(form.get());
+  p->SetTitleSkin("NOSUCHTITLE");
+  ShowAndActivate();
+  p->RepaintFrameNow();
+  Pump();
+  ASSERT_TRUE(p->FormActive);
+  const int band = p->FrameHeight() + p->CaptionHeight();
+  const TColor text = KitColor(MarlSectionIndex("FORM"), 3);
+  const int left = p->FrameWidth() + 16 + 4;
+  int found = 0;
+  for (int x = left; x < left + 80; ++x)
+    for (int y = p->FrameHeight(); y < band; ++y) found += WindowPixel({x, y}) == text;
+  EXPECT_GT(found, 5);
+  EXPECT_EQ(WindowPixel(Centre(p->ButtonClose.Rect)), GlyphColor(kClose, 0));
+  EXPECT_TRUE(brsm::test::SaveScreenshot("caption_without_title_section"));
+}
+
+// No caption-button image anywhere (Marl without GLOBALINFO: its FORM has
+// none): the system's buttons in the skinned title, the window menu kept,
+// and the close button closes.
+TEST_F(CaptionTest, WithoutButtonImagesTheSystemsButtonsServeInTheSkinnedTitle) {
+  ASSERT_TRUE(brsm::test::WriteSkinWithout(brsm::kit::MakeMarlSkin("NoButtonImages"), SkinDirectory(),
+                                           {"GLOBALINFO"}));
+  MakeForm();
+  manager->SetSkinName("NoButtonImages");
+  ASSERT_TRUE(manager->Active());
+  form->SetCaption("Caption");
+  auto* p = new TsSkinProvider(form.get());
+  ShowAndActivate();
+  p->RepaintFrameNow();
+  Pump();
+  ASSERT_TRUE(p->SkinData()->IsSkinned());
+  EXPECT_NE(Style() & WS_SYSMENU, 0);
+  ASSERT_FALSE(p->ButtonClose.Rect.IsEmpty());
+  EXPECT_FALSE(p->ButtonMax.Rect.IsEmpty());
+  EXPECT_FALSE(p->ButtonMin.Rect.IsEmpty());
+  const TRect close = p->ButtonClose.Rect;
+  const TColor face = static_cast<TColor>(GetSysColor(COLOR_BTNFACE));
+  int shown = 0;
+  for (int y = close.Top; y < close.Bottom; ++y)
+    for (int x = close.Left; x < close.Right; ++x) shown += WindowPixel({x, y}) == face;
+  EXPECT_GT(shown, close.Width() * close.Height() / 3);
+  EXPECT_TRUE(brsm::test::SaveScreenshot("caption_without_button_images"));
+  Click(close, HTCLOSE);
+  EXPECT_FALSE(IsWindowVisible(Wnd()));
 }
 
 TEST_F(CaptionTest, LongCaptionEndsInsideItsRoom) {

@@ -112,6 +112,19 @@ TEST(CaptionLayout, ForbiddenOrMissingButtonsAreNotPlaced) {
   const TsCaptionPlan single = PlanCaptionButtons(noMax, Commands(fbSingle, fwNormal, noMax), Bar().Images, {});
   EXPECT_FALSE(single.Placed[sbMaximize]);
   EXPECT_TRUE(single.Placed[sbMinimize]);
+
+  // No close image: the system's buttons at the platform's size, whatever
+  // other images the skin has; none without a platform size.
+  Bar noClose;
+  noClose.Images[sbClose] = nullptr;
+  const TsCaptionPlan platform = PlanCaptionButtons({}, Commands(fbSizeable), noClose.Images, {}, TSize{16, 14});
+  const TsCaptionButtonLayout p = LayoutCaptionButtons(platform, Frame());
+  EXPECT_EQ(p.System[sbClose], Rect(378, 9, 394, 23));  // (28 - 14) / 2 + 2
+  EXPECT_EQ(p.System[sbMaximize], Rect(360, 9, 376, 23));
+  EXPECT_EQ(p.System[sbMinimize], Rect(342, 9, 358, 23));
+  const TsCaptionPlan none = PlanCaptionButtons({}, Commands(fbSizeable), noClose.Images, {});
+  EXPECT_FALSE(none.Placed[sbClose]);
+  EXPECT_TRUE(none.Placed[sbMaximize]);
 }
 
 TEST(CaptionLayout, TextTitleBarAndMDIAreaRectangles) {

@@ -188,10 +188,14 @@ struct Lookups {
 };
 
 TEST(DialogFrame, ButtonImagesComeInTheSkinsOrder) {
+  // Without GLOBALINFO the form's buttons stand in, as without BICONCLOSE.
   Lookups none;
   none.Global = {{"BICONCLOSE", 1}};
-  const TvxDialogButtonIndexes skipped = DialogButtonIndexes(DialogFrameSizing, false, none.G(), none.F());
-  EXPECT_FALSE(skipped.LookedUp);
+  none.Form = {{"FORM.BICONCLOSE", 7}, {"FORM.BICONMIN", 8}};
+  const TvxDialogButtonIndexes noGlobal = DialogButtonIndexes(DialogFrameSizing, false, none.G(), none.F());
+  EXPECT_EQ(noGlobal.Index[dbClose], 7);
+  EXPECT_EQ(noGlobal.Index[dbMin], 8);
+  EXPECT_EQ(noGlobal.Index[dbMax], -1);
   EXPECT_TRUE(none.Asked.empty());
 
   Lookups formOnly;

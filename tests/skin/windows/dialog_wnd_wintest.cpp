@@ -13,6 +13,7 @@
 #include "skin/windows/hook_provider_win.h"
 #include "tests/skin/windows/provider_test_support.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/skin_without.h"
 #include "tools/skinkit/kit_pictures.h"
 
 namespace {
@@ -317,6 +318,31 @@ TEST_F(DialogFrameTest, RemovingTheSkinGivesTheDialogItsFrameBack) {
   Pump();
   EXPECT_NE(LiveStyle() & WS_SYSMENU, 0);
   EXPECT_FALSE(HasRegion());
+}
+
+// A skin without "DIALOG", or without any caption-button image (Marl
+// without GLOBALINFO: its FORM has none), leaves the frame to the system,
+// window menu and caption buttons included; the controls in it may still
+// be the skin's.
+TEST_F(DialogFrameTest, WithoutADialogSectionOrButtonImagesTheFrameStaysTheSystems) {
+  for (const char* lacking : {"DIALOG", "GLOBALINFO"}) {
+    const std::string name = std::string("No") + lacking;
+    ASSERT_TRUE(brsm::test::WriteSkinWithout(brsm::kit::MakeMarlSkin(name), SkinDirectory(), {lacking}));
+    manager->SetSkinName(name);
+    ASSERT_TRUE(manager->Active());
+    EXPECT_EQ(Open(kBox), nullptr) << lacking;
+    TvxProvider* p = FindProviderByHandle(dialog);
+    ASSERT_NE(p, nullptr) << lacking;
+    EXPECT_EQ(p->DialogAdapter, nullptr);
+    EXPECT_FALSE(p->ChildAdapters.empty());  // the OK button
+    EXPECT_NE(LiveStyle() & WS_SYSMENU, 0) << lacking;
+    EXPECT_FALSE(HasRegion()) << lacking;
+    EXPECT_TRUE(brsm::test::SaveScreenshot("dialog_without_" + std::string(lacking)));
+    DestroyWindow(dialog);
+    Pump();
+    FreeDeadProviders();
+    EXPECT_EQ(FindProviderByHandle(dialog), nullptr);
+  }
 }
 
 HWND boxShown = nullptr;

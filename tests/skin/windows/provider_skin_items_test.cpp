@@ -97,12 +97,22 @@ TEST_F(ProviderSkinItems, FallbacksWhenTheSkinLacksButtons) {
   EXPECT_EQ(masks.MDIMinimize, masks.Minimize);
   EXPECT_EQ(masks.MDIClose, masks.Close);
 
-  // Without a GLOBALINFO section nothing is looked up.
-  TsSkinManager empty(nullptr);
-  TsButtonMasks untouched;
-  untouched.Close = 77;
-  LookupButtonMasks(empty, -1, "FORM", fbSizeable, false, untouched);
-  EXPECT_EQ(untouched.Close, 77);
+  // Without a GLOBALINFO section at all the form's section gives them too.
+  // (Own files: a master bitmap is named in GLOBALINFO.)
+  KitSkin formOnly("FormOnly");
+  for (const char* key : {"BICONMIN", "BICONMAX", "BICONCLOSE", "BICONHELP"}) {
+    TPixelBuffer picture = GlyphStrip(14, 14, {KitColor(4, 0), KitColor(4, 1)});
+    formOnly.AddFile(std::string(key) + ".bmp", BmpBytes(picture));
+    formOnly.Set("FORM", key, OwnFileValue(std::string(key) + ".BMP", 2, 0, 2));
+  }
+  formOnly.Set("FORM", "COLOR", 0x808080);
+  m = Load(formOnly);
+  ASSERT_EQ(m->LookupSection("GLOBALINFO"), -1);
+  masks = Masks(*m, "FORM", fbSizeable, false);
+  EXPECT_NE(masks.Close, -1);
+  EXPECT_EQ(masks.Close, Item(*m, "FORM", "BICONCLOSE"));
+  EXPECT_EQ(masks.Minimize, Item(*m, "FORM", "BICONMIN"));
+  EXPECT_EQ(masks.TitleButton, -1);
 }
 
 TEST_F(ProviderSkinItems, TheFormBordersMagentaCornersAreExactlyTheCutouts) {

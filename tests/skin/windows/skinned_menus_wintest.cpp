@@ -17,6 +17,7 @@
 #include "tests/skin/windows/provider_test_support.h"
 #include "tests/support/open_menu.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/skin_without.h"
 #include "tools/skinkit/kit_pictures.h"
 #include "tools/skinkit/marl_skin.h"
 
@@ -171,6 +172,70 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
   EXPECT_FALSE(IsWindow(seen.Window) && IsWindowVisible(seen.Window));
   EXPECT_TRUE(PopupMenuWndList().empty());
   EXPECT_FALSE(PopupMenuInUse);
+}
+
+// Without "MAINMENU" the system draws the popup's frame and background: no
+// region, no bands of a blank background; the items keep MENUITEM's look,
+// and without that too they take the system's menu colours, text and all.
+TEST_F(SkinnedMenusTest, WithoutMainMenuThePopupsFrameIsTheSystemsAndItemsStayReadable) {
+  Skinned();
+  auto* menu = new TPopupMenu(form.get());
+  TMenuItem* first = Add(menu, "First");
+  Add(menu, "Second");
+  form->Perform(WM_NCACTIVATE, 1, 0);
+  ASSERT_TRUE(HasPainterHandlers(first));
+  const int menuItem = MarlSectionIndex("MENUITEM");
+  // The system's own edge, as the menu shows it unskinned.
+  manager->SetActive(false);
+  TColor systemEdge = 0;
+  ShowWhileChecking(menu, [&](HWND w) {
+    Pump();
+    UpdateWindow(w);
+    RECT r{};
+    GetWindowRect(w, &r);
+    systemEdge = WindowPixel(w, 0, (r.bottom - r.top) / 2);
+  });
+  for (const char* lacking : {"MAINMENU", "MENUITEM"}) {
+    const std::string name = std::string("No") + lacking;
+    std::vector<std::string> leftOut = {"MAINMENU"};
+    if (lacking != std::string("MAINMENU")) leftOut.push_back(lacking);
+    ASSERT_TRUE(brsm::test::WriteSkinWithout(brsm::kit::MakeMarlSkin(name), SkinDirectory(), leftOut));
+    manager->SetSkinName(name);
+    manager->SetActive(true);
+    ASSERT_TRUE(manager->Active());
+    Pump();
+    TColor face = 0, edge = 0;
+    bool region = true;
+    int text = 0, magenta = 0;
+    ShowWhileChecking(menu, [&](HWND w) {
+      Pump();
+      UpdateWindow(w);
+      RECT r{};
+      GetWindowRect(w, &r);
+      HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+      region = GetWindowRgn(w, rgn) != ERROR;
+      DeleteObject(rgn);
+      edge = WindowPixel(w, 0, (r.bottom - r.top) / 2);
+      for (int y = 0; y < r.bottom - r.top; ++y)
+        for (int x = 0; x < r.right - r.left; ++x) magenta += WindowPixel(w, x, y) == clFuchsia;
+      RECT item{};
+      GetMenuItemRect(nullptr, menu->Handle(), 0, &item);
+      face = WindowPixel(w, item.right - r.left - 12, (item.top + item.bottom) / 2 - r.top);
+      const TColor ink = static_cast<TColor>(GetSysColor(COLOR_MENUTEXT));
+      for (int y = item.top; y < item.bottom; ++y)
+        for (int x = item.left; x < item.right; ++x) text += WindowPixel(w, x - r.left, y - r.top) == ink;
+      EXPECT_TRUE(brsm::test::SaveScreenshot("popup_menu_without_" + std::string(lacking)));
+    });
+    EXPECT_FALSE(region) << lacking;
+    EXPECT_EQ(magenta, 0) << lacking;  // no see-through part left unfilled
+    EXPECT_EQ(edge, systemEdge) << lacking;  // not a band of a blank background
+    if (lacking == std::string("MAINMENU")) {
+      EXPECT_TRUE(NearColor(face, KitColor(menuItem, 0))) << std::hex << face;
+    } else {
+      EXPECT_EQ(face, static_cast<TColor>(GetSysColor(COLOR_MENU)));
+      EXPECT_GT(text, 5);
+    }
+  }
 }
 
 TEST_F(SkinnedMenusTest, PopupIsShapedOnceAndReshapedByTheApplicationMessages) {

@@ -314,6 +314,46 @@ TEST_F(StdAdaptersWinTest, CheckBoxesShowRadioImagesForBothRadioTypesAndRepaintO
   EXPECT_EQ(LastWindowStyle & 0xF, BS_AUTORADIOBUTTON);
 }
 
+// A skin without check images: the system's box and radio on the skinned
+// face, showing the state; the caption keeps its room.
+TEST_F(StdAdaptersWinTest, WithoutCheckImagesTheSystemsGlyphShowsTheState) {
+  KitSkin skin = PlateSkin("NoChecks", kPanel);
+  skin.Set("CHECKBOX", "COLOR", kCheckFace);
+  skin.Set("CHECKBOX", "HOTCOLOR", kCheckFace);
+  Load(skin);
+  HWND box = Make(L"BUTTON", L"Box", BS_AUTOCHECKBOX, 10, 10, 120, 20, panel->Handle());
+  HWND radio = Make(L"BUTTON", L"Radio", BS_AUTORADIOBUTTON, 10, 40, 120, 20, panel->Handle());
+  Adapt(TvxAdapterKind::CheckBoxWnd, box, "CHECKBOX");
+  Adapt(TvxAdapterKind::CheckBoxWnd, radio, "CHECKBOX");
+  // Pixels of the 13 x 13 glyph at the left, vertically centred, that are
+  // not the face; and of its middle in the mark's colour.
+  auto glyph = [](HWND w) {
+    int n = 0;
+    for (int y = 3; y < 16; ++y)
+      for (int x = 0; x < 13; ++x) n += At(w, x, y) != kCheckFace;
+    return n;
+  };
+  const TColor markColour = static_cast<TColor>(GetSysColor(COLOR_WINDOWTEXT));
+  auto mark = [&](HWND w) {
+    int n = 0;
+    for (int y = 6; y < 13; ++y)
+      for (int x = 3; x < 10; ++x) n += At(w, x, y) == markColour;
+    return n;
+  };
+  EXPECT_GT(glyph(box), 30);
+  EXPECT_GT(glyph(radio), 20);
+  EXPECT_EQ(mark(box), 0);
+  EXPECT_EQ(mark(radio), 0);
+  EXPECT_EQ(At(box, 100, 2), kCheckFace);
+  SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_GT(mark(box), 3);
+  EXPECT_GT(mark(radio), 3);
+  EXPECT_FALSE(HasMagenta(Capture(box, false)));
+  EXPECT_EQ(Capture(box, true), Capture(box, false));
+  SaveScreenshot("check_boxes_without_images");
+}
+
 TEST_F(StdAdaptersWinTest, GroupFrameRunsThroughTheCaptionMiddleBrokenBehindIt) {
   Load(FlatSkin(true));
   HWND group = Make(L"BUTTON", L"Group", BS_GROUPBOX, 10, 10, 200, 120, panel->Handle());
