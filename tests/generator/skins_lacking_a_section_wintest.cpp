@@ -71,7 +71,7 @@ RECT WindowRectOf(HWND wnd) {
 void Redraw(HWND wnd) {
   RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Responds(wnd, 5000);
-  Sleep(200);
+  Sleep(100);
 }
 
 bool IsPushButton(HWND wnd) {
@@ -127,7 +127,6 @@ class SkinLackingASection : public ::testing::TestWithParam<std::string> {
     Redraw(wnd);
     const ScreenCapture without(band);
     SetTextOf(wnd, text);
-    Redraw(wnd);
     int n = 0;
     for (int y = band.top; y < band.bottom; ++y)
       for (int x = band.left; x < band.right; ++x) n += Contrast(with.At(x, y), without.At(x, y));
