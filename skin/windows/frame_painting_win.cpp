@@ -193,14 +193,13 @@ void TsSkinProvider::PaintFrameToCache() {
 void TsSkinProvider::DrawTitleBand(const TPixelBufferView& cache) {
   TsSkinManager* m = skinData_->SkinManager();
   if (!m) return;
+  const std::string title = TitleSection();
   const int width = FormWidth();
   HWND wnd = form_->HandleIfAllocated();
   const int bandHeight = FrameHeight() + CaptionHeight();
   const TRect band = wnd && IsIconic(wnd) ? TRect{0, 0, width, CacheBitmap()->Height()} : TRect{0, 0, width, bandHeight};
-  // Without its own section the band keeps the form's look painted under it.
-  if (const int title = TitleSectionIndex(); title != skinData_->SectionIndex)
-    PaintSection(title, TitleSection(), EmptyCacheInfo, -1, -1, m, cache, TPoint{}, band, FormActive ? 1 : 0,
-                 true);
+  PaintSection(m->LookupSection(title), title, EmptyCacheInfo, -1, -1, m, cache, TPoint{}, band,
+               FormActive ? 1 : 0, true);
   GdiFlush();
   DrawCaptionIcon();
   const TsCaptionButtonLayout layout = LayoutButtons();

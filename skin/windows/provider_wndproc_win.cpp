@@ -168,6 +168,14 @@ void TsSkinProvider::UnskinnedMessage(TMessage& m) {
 
 void TsSkinProvider::NewSkinWhileUnskinned(TMessage&) {
   skinData_->RefreshSkinIndexes();
+  if (!skinData_->IsSkinned(false)) {
+    // The new skin lacks the form's section: the platform takes the form
+    // back, frame, controls and colour.
+    ReleaseCtrlAdapter();
+    if (form_->HandleAllocated()) ReturnFormToPlatformLook();
+    ApplyGlobalColor();
+    return;
+  }
   if (TsSkinManager* m = skinData_->SkinManager()) {
     UpdateButtonMasks();
     if (!form_->BorderIcons().Empty()) RemoveSystemMenuStyle();

@@ -7,6 +7,7 @@
 #include "skin/core/common_index_cache.h"
 #include "skin/core/image_painting.h"
 #include "skin/core/pixel_copy.h"
+#include "skin/core/pixel_fill.h"
 #include "skin/core/round_shadow.h"
 #include "skin/core/section_painting.h"
 #include "skin/core/skin_manager.h"
@@ -63,6 +64,19 @@ void PaintPage(TsSkinManager* m, const TPixelBufferView& bar, const Piece& p, TR
                        At(background, rect), p.Name, p.HotPattern);
 }
 
+// A piece whose section the skin lacks: the platform's raised button face,
+// so that the thumb stays where it can be seen and taken.
+void PaintPlatformPiece(const TPixelBufferView& v) {
+  const int w = v.Width, h = v.Height;
+  FillRectPixels(v, TRect{0, 0, w, h}, clBtnFace);
+  FillRectPixels(v, TRect{0, 0, w, 1}, clBtnHighlight);
+  FillRectPixels(v, TRect{0, 0, 1, h}, clBtnHighlight);
+  FillRectPixels(v, TRect{1, h - 2, w - 1, h - 1}, clBtnShadow);
+  FillRectPixels(v, TRect{w - 2, 1, w - 1, h - 1}, clBtnShadow);
+  FillRectPixels(v, TRect{0, h - 1, w, h}, cl3DDkShadow);
+  FillRectPixels(v, TRect{w - 1, 0, w, h}, cl3DDkShadow);
+}
+
 // An arrow or the thumb in a bitmap of its own over the bar painted so far,
 // its glyph centred in `glyphArea` (relative to the piece), then laid into
 // the bar.
@@ -77,8 +91,11 @@ void PaintButtonPiece(TsSkinManager* m, const TPixelBufferView& bar, const Piece
   const TPixelBufferView view = piece.View();
   CopyPixels(view, 0, 0, bar, rect);
   TCacheInfo under = MakeCacheInfo(bar, rect.Left, rect.Top);
-  PaintSectionWithMask(p.Section, p.Border, p.Pattern, m, view, TPoint{0, 0},
-                       TRect{0, 0, rect.Width(), rect.Height()}, state, true, under, p.Name, p.HotPattern);
+  if (m->IsValidSectionIndex(p.Section))
+    PaintSectionWithMask(p.Section, p.Border, p.Pattern, m, view, TPoint{0, 0},
+                         TRect{0, 0, rect.Width(), rect.Height()}, state, true, under, p.Name, p.HotPattern);
+  else
+    PaintPlatformPiece(view);
   if (m->IsValidMaskIndex(p.Glyph)) {
     const TsMaskData& glyph = m->MaskItems[p.Glyph];
     const int w = glyph.SourceRect.Width() / std::max<int>(glyph.ImageCount, 1);

@@ -255,7 +255,10 @@ void TsSkinProvider::RemoveSystemMenuStyle() {
 
 void TsSkinProvider::ApplyGlobalColor() {
   TsSkinManager* m = skinData_->SkinManager();
-  if (form_ && m && useGlobalColor_ && !skinData_->CustomColor()) form_->SetColor(m->GlobalBackColor());
+  if (!form_ || !m || !useGlobalColor_ || skinData_->CustomColor()) return;
+  // A skin without the form's section leaves the form the platform's, and
+  // its colour with it: its labels keep the platform's text colour.
+  form_->SetColor(skinData_->IsSkinned(false) ? m->GlobalBackColor() : clBtnFace);
 }
 
 void TsSkinProvider::PrepareForm() {
@@ -478,7 +481,8 @@ HRGN TsSkinProvider::MakeFormRegion() const {
 }
 
 void TsSkinProvider::UpdateFormRegion(bool repaint) {
-  if (NoRegion || !form_ || !form_->HandleAllocated()) return;
+  // A form whose section the skin lacks keeps the platform's frame, unshaped.
+  if (NoRegion || !form_ || !form_->HandleAllocated() || !skinData_->IsSkinned(false)) return;
   HWND wnd = form_->HandleIfAllocated();
   if (!HasSkinnedFrame() && !IsIconic(wnd)) return;
   if (form_->Parent() && form_->DragKind() == dkDock) {

@@ -281,6 +281,28 @@ void DrawGlyph(TMenuItem* item, TCanvas* canvas, int x, int y) {
   }
 }
 
+// A checked item whose skin has no check image still shows its mark: the
+// system's tick or dot, in the item's text colour.
+void DrawPlainCheckMark(HDC dc, int left, int height, bool radio, TColor color) {
+  const int top = (height - 7) / 2;
+  HPEN pen = CreatePen(PS_SOLID, 1, color);
+  HBRUSH brush = CreateSolidBrush(color);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  if (radio) {
+    Ellipse(dc, left + 1, top + 1, left + 6, top + 6);
+  } else {
+    for (int dy = 0; dy < 3; ++dy) {
+      const POINT tick[3] = {{left, top + 2 + dy}, {left + 2, top + 4 + dy}, {left + 7, top - 1 + dy}};
+      Polyline(dc, tick, 3);
+    }
+  }
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(brush);
+  DeleteObject(pen);
+}
+
 void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, const TRect& rect,
                     TOwnerDrawState state, TPoint inBackground, int extraOffset) {
   TsSkinManager* m = ManagerOf(painter);
@@ -310,14 +332,16 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
     RECT all{0, 0, w, h};
     FillRect(image->Canvas()->Handle(), &all, GetSysColorBrush(itemState ? COLOR_HIGHLIGHT : COLOR_MENU));
   }
+  const TColor ink = skinned ? ColorToRGB(selected && enabled ? m->SectionItems[section].HotFontColor[0]
+                                                              : m->SectionItems[section].FontColor[0])
+                              : static_cast<TColor>(GetSysColor(itemState ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
   auto drawText = [&](TCanvas* c, const std::string& text, unsigned flags, const TRect& r) {
     if (skinned) {
       DrawSectionText(c, text, enabled, m, selected && enabled, section, flags, r);
       return;
     }
     c->Brush()->SetStyle(bsClear);
-    c->Font()->SetColor(static_cast<TColor>(
-        GetSysColor(!enabled ? COLOR_GRAYTEXT : itemState ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT)));
+    c->Font()->SetColor(enabled ? ink : static_cast<TColor>(GetSysColor(COLOR_GRAYTEXT)));
     TRect at = r;
     c->TextRect(at, text, flags);
   };
@@ -325,6 +349,8 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
     int mask = m->LookupImageItem(m->LookupSection("GLOBALINFO"), "GLOBALINFO",
                                   item->RadioItem() ? "RADIOCHECKED" : "CHECK");
     if (!m->IsValidMaskIndex(mask)) mask = m->LookupImageItem(m->LookupSection("GLOBALINFO"), "GLOBALINFO", "BOXCHECKED");
+    if (!m->IsValidMaskIndex(mask))
+      DrawPlainCheckMark(image->Canvas()->Handle(), painter->Margin, h, item->RadioItem(), ink);
     if (m->IsValidMaskIndex(mask)) {
       TPoint cell{};
       m->ImageCellSize(mask, cell);
@@ -534,7 +560,8 @@ void DrawBarItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, TRe
   SetMenuFont(target, item, false);
   unsigned flags = AlignmentFlags(painter->Alignment()) | 0x165;
   if (state.Contains(odNoAccel)) flags |= 0x100000;
-  const int lineSection = m->LookupSection("MENULINE");
+  // A skin without a menu-line section writes the caption in the form's colours.
+  const int lineSection = m->LookupSectionOr("MENULINE", provider->SkinData()->SectionIndex);
   DrawSectionText(target, item->Caption(), enabled, m, selected && enabled, lineSection, flags,
                   TRect{x, at.Top, at.Right, at.Bottom});
   if (painter->OnDrawItem) painter->OnDrawItem(item, target, at, state, smTopLine);

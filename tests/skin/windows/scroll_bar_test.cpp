@@ -13,6 +13,7 @@
 #include "skin/windows/scroll_bar_painting.h"
 #include "skin/windows/scroll_tracking.h"
 #include "tests/skin/core/skin_files_test_support.h"
+#include "tests/support/skin_without.h"
 #include "tools/skinkit/kit_pictures.h"
 #include "tools/skinkit/marl_skin.h"
 
@@ -333,6 +334,23 @@ TEST_F(MarlBarTest, BarSplitsItsPagesAtTheThumbCentreWithArrowsThumbAndGlyphs) {
   look.PressedPart = bpPageAfter;
   ComposeScrollBar(&manager, bar.View(), look, MakeCacheInfo(background.View(), 10, 5));
   EXPECT_EQ(Px(bar, 150, 0), Edge("SCROLLBAR2H", 1));
+  EXPECT_EQ(Px(bar, 50, 0), Edge("SCROLLBAR1H", 0));
+}
+
+// A skin without the slider's section: the thumb in the platform's raised
+// face, never left out.
+TEST_F(MarlBarTest, WithoutItsSectionTheThumbTakesThePlatformsFace) {
+  ASSERT_TRUE(brsm::test::WriteSkinWithout(brsm::kit::MakeMarlSkin("NoSlider"), dir.Path(), {"SCROLLSLIDERH"}));
+  manager.SetSkinName("NoSlider");
+  ASSERT_TRUE(manager.SkinData.Loaded);
+  TPixelBuffer bar(200, 17);
+  TvxBarLook look;
+  look.Info = Info(0, 99, 10, 45);  // thumb 16 at 92 with arrows of 20
+  look.HitArrow = look.PaintArrow = look.GlyphArea = 20;
+  ComposeScrollBar(&manager, bar.View(), look, MakeCacheInfo(background.View(), 10, 5));
+  EXPECT_EQ(Px(bar, 100, 0), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Px(bar, 100, 8), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Px(bar, 100, 16), ColorToRGB(cl3DDkShadow));
   EXPECT_EQ(Px(bar, 50, 0), Edge("SCROLLBAR1H", 0));
 }
 

@@ -3,6 +3,7 @@
 // and a form given back to the platform's look when the skin or the
 // provider goes.
 #include "tests/skin/windows/provider_test_support.h"
+#include "tests/support/skin_without.h"
 
 namespace {
 
@@ -160,6 +161,25 @@ TEST_F(ProviderLifeTest, SkinRemovedAndReloadedTakesAndGivesBackTheFormsLook) {
   p->SetUseGlobalColor(false);
   p->SetUseGlobalColor(true);
   EXPECT_EQ(form->Color(), clBtnFace);
+}
+
+// A skin without the form's section leaves the form the platform's: window
+// menu and caption buttons, no region, the platform's colour; a skin with
+// it takes the form again.
+TEST_F(ProviderLifeTest, ASkinWithoutTheFormsSectionLeavesTheFormThePlatforms) {
+  ASSERT_TRUE(brsm::test::WriteSkinWithout(brsm::kit::MakeMarlSkin("NoForm"), SkinDirectory(), {"FORM"}));
+  MakeForm();
+  auto* p = new TsSkinProvider(form.get());
+  ShowAndActivate();
+  ExpectSkinned(true);
+  manager->SetSkinName("NoForm");
+  ASSERT_TRUE(manager->Active());
+  Pump();
+  EXPECT_FALSE(p->SkinData()->IsSkinned());
+  ExpectSkinned(false);
+  manager->SetSkinName("Marl");
+  Pump();
+  ExpectSkinned(true);
 }
 
 TEST_F(ProviderLifeTest, ChangingTheRecordsSectionAtRunTimeRepaintsTheFrame) {

@@ -176,12 +176,13 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
 
 // Without "MAINMENU" the system draws the popup's frame and background: no
 // region, no bands of a blank background; the items keep MENUITEM's look,
-// and without that too they take the system's menu colours, text and all.
+// and without that too they take the system's menu colours, text and all,
+// and a check mark without the skin's image.
 TEST_F(SkinnedMenusTest, WithoutMainMenuThePopupsFrameIsTheSystemsAndItemsStayReadable) {
   Skinned();
   auto* menu = new TPopupMenu(form.get());
   TMenuItem* first = Add(menu, "First");
-  Add(menu, "Second");
+  Add(menu, "Second")->SetChecked(true);
   form->Perform(WM_NCACTIVATE, 1, 0);
   ASSERT_TRUE(HasPainterHandlers(first));
   const int menuItem = MarlSectionIndex("MENUITEM");
@@ -197,8 +198,9 @@ TEST_F(SkinnedMenusTest, WithoutMainMenuThePopupsFrameIsTheSystemsAndItemsStayRe
   });
   for (const char* lacking : {"MAINMENU", "MENUITEM"}) {
     const std::string name = std::string("No") + lacking;
+    // The second skin has no GLOBALINFO either, so no check image.
     std::vector<std::string> leftOut = {"MAINMENU"};
-    if (lacking != std::string("MAINMENU")) leftOut.push_back(lacking);
+    if (lacking != std::string("MAINMENU")) leftOut.insert(leftOut.end(), {lacking, "GLOBALINFO"});
     ASSERT_TRUE(brsm::test::WriteSkinWithout(brsm::kit::MakeMarlSkin(name), SkinDirectory(), leftOut));
     manager->SetSkinName(name);
     manager->SetActive(true);
@@ -206,7 +208,7 @@ TEST_F(SkinnedMenusTest, WithoutMainMenuThePopupsFrameIsTheSystemsAndItemsStayRe
     Pump();
     TColor face = 0, edge = 0;
     bool region = true;
-    int text = 0, magenta = 0;
+    int text = 0, magenta = 0, mark = 0;
     ShowWhileChecking(menu, [&](HWND w) {
       Pump();
       UpdateWindow(w);
@@ -224,6 +226,10 @@ TEST_F(SkinnedMenusTest, WithoutMainMenuThePopupsFrameIsTheSystemsAndItemsStayRe
       const TColor ink = static_cast<TColor>(GetSysColor(COLOR_MENUTEXT));
       for (int y = item.top; y < item.bottom; ++y)
         for (int x = item.left; x < item.right; ++x) text += WindowPixel(w, x - r.left, y - r.top) == ink;
+      // The checked item's mark, left of its text.
+      GetMenuItemRect(nullptr, menu->Handle(), 1, &item);
+      for (int y = item.top; y < item.bottom; ++y)
+        for (int x = item.left; x < item.left + 12; ++x) mark += WindowPixel(w, x - r.left, y - r.top) == ink;
       EXPECT_TRUE(brsm::test::SaveScreenshot("popup_menu_without_" + std::string(lacking)));
     });
     EXPECT_FALSE(region) << lacking;
@@ -234,6 +240,7 @@ TEST_F(SkinnedMenusTest, WithoutMainMenuThePopupsFrameIsTheSystemsAndItemsStayRe
     } else {
       EXPECT_EQ(face, static_cast<TColor>(GetSysColor(COLOR_MENU)));
       EXPECT_GT(text, 5);
+      EXPECT_GT(mark, 5);
     }
   }
 }
@@ -471,6 +478,26 @@ TEST_F(SkinnedMenusTest, DisabledBarItemIsBlendedOverTheFormCache) {
   const TColor offPixel = GetPixel(c->Handle(), offRect.Left + 10, 49);
   EXPECT_TRUE(NearColor(onPixel, face)) << std::hex << onPixel;
   EXPECT_TRUE(NearColor(offPixel, Mix(face, under, 127))) << std::hex << offPixel << " " << Mix(face, under, 127);
+}
+
+TEST_F(SkinnedMenusTest, WithoutMenuLineABarItemsCaptionIsInTheFormsColours) {
+  ASSERT_TRUE(brsm::test::WriteSkinWithout(brsm::kit::MakeMarlSkin("NoMenuLine"), SkinDirectory(), {"MENULINE"}));
+  TsSkinProvider* p = Skinned();
+  manager->SetSkinName("NoMenuLine");
+  ASSERT_TRUE(manager->Active());
+  TMenuItem* item = Bar({"Item"})->Items()->Items(0);
+  ASSERT_TRUE(item->OnAdvancedDrawItem.target<TsPainterDrawItem>());
+  TCanvas* c = p->CacheBitmap()->Canvas();
+  const TRect r{10, 40, 110, 58};
+  c->Brush()->SetColor(0x00C000);
+  c->FillRect(r);
+  item->OnAdvancedDrawItem(item, c, r, TOwnerDrawState{odNoAccel});
+  GdiFlush();
+  const TColor ink = KitColor(MarlSectionIndex("FORM"), 2);
+  int text = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) text += static_cast<TColor>(GetPixel(c->Handle(), x, y)) == ink;
+  EXPECT_GT(text, 5);
 }
 
 TEST_F(SkinnedMenusTest, ItemsAreMeasuredInTheOwnerFormsCharset) {
