@@ -1,5 +1,6 @@
 #include "tools/skinkit/kit_skin.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -88,6 +89,13 @@ void KitSkin::Set(const std::string& section, const std::string& key, int value)
 }
 
 void KitSkin::AddRawLine(const std::string& line) { rawLines_.push_back(line); }
+
+void KitSkin::LeaveOut(const std::vector<std::string>& sections) {
+  for (const std::string& name : sections)
+    sections_.erase(std::remove_if(sections_.begin(), sections_.end(),
+                                   [&](const Section& s) { return SameText(s.Name, name); }),
+                    sections_.end());
+}
 
 void KitSkin::AddFile(const std::string& name, std::vector<uint8_t> bytes) {
   for (auto& f : files_)

@@ -36,6 +36,9 @@ class KitSkin {
   void Set(const std::string& section, const std::string& key, int value);
   // A raw description line, written as it is (comments, broken lines).
   void AddRawLine(const std::string& line);
+  // Drops whole sections with all their keys, as skins made by others often
+  // lack some; the pictures they named stay among the files.
+  void LeaveOut(const std::vector<std::string>& sections);
 
   void AddFile(const std::string& name, std::vector<uint8_t> bytes);
   // Places a 3-byte picture in the master bitmap and answers its rectangle.

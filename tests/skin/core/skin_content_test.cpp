@@ -526,3 +526,24 @@ TEST(SkinContent, AFolderPackedByTheKitLoadsLikeTheFolder) {
     ExpectSameItem(folder.MaskItems[i], packed.MaskItems[i]);
   EXPECT_EQ(folder.PatternItems.size(), packed.PatternItems.size());
 }
+
+// A skin written without some sections: they are absent from what loads
+// (GLOBALINFO's master bitmap with it), the rest loads as in the whole skin.
+TEST(SkinContent, AKitSkinWithoutSectionsLoadsWithoutThem) {
+  KitSkin marl = MakeMarlSkin();
+  marl.LeaveOut({"FORMTITLE", "globalinfo"});
+  const FolderSkin folder(marl);
+  TsSkinContent c;
+  ASSERT_TRUE(c.LoadFromFolder(folder.path, nullptr));
+  EXPECT_EQ(c.SectionItems.size(), MarlSections().size() - 2);
+  EXPECT_EQ(Section(c, "FORMTITLE"), nullptr);
+  EXPECT_EQ(Section(c, "GLOBALINFO"), nullptr);
+  for (const TsMaskData& m : c.MaskItems) EXPECT_NE(m.SectionName, "GLOBALINFO");
+  ASSERT_NE(c.MasterBitmap, nullptr);
+  EXPECT_EQ(c.MasterBitmap->Width(), 0);
+  ASSERT_NE(Section(c, "BUTTON"), nullptr);
+  EXPECT_EQ(Section(c, "BUTTON")->Color, KitColor(MarlSectionIndex("BUTTON"), 0));
+  const TsMaskData* border = Item(c, "BUTTON", "BORDERSMASK");
+  ASSERT_NE(border, nullptr);
+  EXPECT_NE(border->Image, nullptr);  // its own file, not the master's
+}
