@@ -4,6 +4,8 @@
 
 #include "skin/core/cache_info.h"
 #include "skin/core/image_painting.h"
+#include "skin/core/image_piece.h"
+#include "skin/core/pixel_fill.h"
 #include "skin/core/pixel_copy.h"
 #include "skin/core/section_painting.h"
 #include "skin/core/skin_manager.h"
@@ -14,6 +16,29 @@ int ComboGlyphHeight(const TsSkinManager* m) {
   const TsMaskData& g = m->MaskItems[m->CommonIndexCache.ComboBoxGlyph];
   return g.SourceRect.Height() / std::max(1, g.MaskType + 1);
 }
+
+namespace {
+
+// The text colour of the button's section, else the box's, else black.
+TColor ArrowColor(const TsSkinManager* m, int state) {
+  const int index = m->IsValidSectionIndex(m->CommonIndexCache.ComboBtn) ? m->CommonIndexCache.ComboBtn
+                                                                         : m->LookupSection("COMBOBOX");
+  if (!m->IsValidSectionIndex(index)) return 0;
+  const TsGeneralData& section = m->SectionItems[static_cast<size_t>(index)];
+  const TColor color = state > 0 && section.HotFontColor[0] >= 0 ? section.HotFontColor[0] : section.FontColor[0];
+  return color >= 0 ? color : 0;
+}
+
+// The platform's drop-down arrow: a downward triangle 7 pixels wide,
+// centred in the button.
+void PaintPlainArrow(const TPixelBufferView& button, int state, TColor color) {
+  const int pressed = state == 2 ? 1 : 0;
+  const int left = (button.Width - 7) / 2 + pressed, top = (button.Height - 4) / 2 + pressed;
+  for (int row = 0; row < 4; ++row)
+    FillRectPixels(button, TRect{left + row, top + row, left + 7 - row, top + row + 1}, color);
+}
+
+}  // namespace
 
 void PaintComboButton(TsSkinManager* m, const TPixelBufferView& face, TRect button, int state) {
   if (!m || face.Empty()) return;
@@ -29,11 +54,15 @@ void PaintComboButton(TsSkinManager* m, const TPixelBufferView& face, TRect butt
   if (m->IsValidSectionIndex(c.ComboBtn))
     PaintSection(c.ComboBtn, "COMBOBTN", MakeCacheInfo(face, r.Left, r.Top), c.ComboBtnHotPattern,
                  c.ComboBtnPattern, m, view, TPoint{0, 0}, TRect{0, 0, r.Width(), r.Height()}, state, true);
-  if (m->IsValidMaskIndex(c.ComboBoxGlyph)) {
+  // A glyph item whose picture the skin lacks (its master bitmap is named
+  // only in GLOBALINFO) paints nothing: the arrow is drawn plainly then.
+  if (m->IsValidMaskIndex(c.ComboBoxGlyph) && !ItemSourceBitmap(m->MaskItems[c.ComboBoxGlyph]).Empty()) {
     const TsMaskData& g = m->MaskItems[c.ComboBoxGlyph];
     const TvxGlyphFrame f =
         ComboGlyphFrame(g.SourceRect.Width(), g.SourceRect.Height(), g.ImageCount, g.MaskType, r, face.Height);
     if (f.Width > 0 && f.Height > 0) PaintMaskGlyph(view, TPoint{f.X - r.Left, f.Y - r.Top}, state, g, 1);
+  } else {
+    PaintPlainArrow(view, state, ArrowColor(m, state));
   }
   CopyPixels(face, r.Left, r.Top, view, TRect{0, 0, r.Width(), r.Height()});
 }

@@ -89,4 +89,23 @@ TEST(ComboButtonPainting, MarlButtonFaceAndArrowInEachStateOnlyInsideTheButton) 
   }
   TPixelBuffer face(120, 24);
   PaintComboButton(&manager, face.View(), TRect{118, 2, 118, 22}, 0);  // empty: untouched, no fault
+
+  // Without GLOBALINFO the glyph's master bitmap is gone: the arrow is still
+  // there, in COMBOBTN's text colour (hot text colour when hot).
+  brsm::kit::KitSkin lacking = brsm::kit::MakeMarlSkin("NoGlobalInfo");
+  lacking.LeaveOut({"GLOBALINFO"});
+  ASSERT_TRUE(lacking.WriteFolder(dir.Path()));
+  manager.SetSkinName("NoGlobalInfo");
+  ASSERT_TRUE(manager.SkinData.Loaded);
+  const int btn = brsm::kit::MarlSectionIndex("COMBOBTN");
+  for (int state = 0; state < 2; ++state) {
+    TPixelBuffer plain(120, 24);
+    const TRect button = ComboButtonRect(120, 24, 17, false);
+    PaintComboButton(&manager, plain.View(), button, state);
+    const TColor ink = brsm::kit::KitColor(btn, state ? 3 : 2);
+    int arrow = 0;
+    for (int y = 0; y < 24; ++y)
+      for (int x = button.Left; x < button.Right; ++x) arrow += ReadPixelBytes(plain.View().Pixel(x, y)) == ink;
+    EXPECT_EQ(arrow, 7 + 5 + 3 + 1) << state;
+  }
 }
