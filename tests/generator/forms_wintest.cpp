@@ -25,6 +25,7 @@
 
 using brsm::test::Edits;
 using brsm::test::Generate;
+using brsm::test::MakeGeneratorForms;
 using brsm::test::ModalLog;
 
 namespace {
@@ -61,13 +62,7 @@ class GeneratorForms : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (Form1) return;
-    brsm::StartSkinEngine();
-    Application->SetTitle(brsm::kProductName);
-    Application->CreateForm(Form1);
-    Application->CreateForm(Form2);
-    Application->CreateForm(Form3);
-    Application->CreateForm(Form4);
-    Form1->Show();
+    MakeGeneratorForms();
   }
   void SetUp() override {
     for (TEdit* edit : Edits()) edit->SetText("");

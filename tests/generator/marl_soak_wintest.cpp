@@ -98,13 +98,7 @@ class GeneratorSoak : public ::testing::Test {
   void SetUp() override {
     ParkCursor();
     ASSERT_TRUE(PutMarlInWindowsFolder(MarlKind::Folder));
-    brsm::StartSkinEngine();
-    Application->SetTitle(brsm::kProductName);
-    Application->CreateForm(Form1);
-    Application->CreateForm(Form2);
-    Application->CreateForm(Form3);
-    Application->CreateForm(Form4);
-    Form1->Show();
+    MakeGeneratorForms();
     PumpFor(150);
     ASSERT_TRUE(Form1->sSkinManager1->Active());
   }

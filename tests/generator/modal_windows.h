@@ -1,7 +1,7 @@
 // The generator's main form in process: its edit fields, and its generate
 // button clicked while a timer closes each modal window it shows (message
 // dialogs and the result window) and logs what they showed. Needs the
-// program's forms made (Form1, Form2).
+// program's forms made (MakeGeneratorForms).
 #pragma once
 
 #include <windows.h>
@@ -9,14 +9,30 @@
 #include <string>
 #include <vector>
 
+#include "generator/project_info.h"
+#include "generator/skin_engine_start.h"
 #include "generator/unit1.h"
 #include "generator/unit2.h"
+#include "generator/unit3.h"
+#include "generator/unit4.h"
 #include "platform/forms/dialogs.h"
 #include "platform/forms/forms.h"
 #include "skin/controls/bit_btn.h"
 #include "skin/controls/memo.h"
 
 namespace brsm::test {
+
+// The skin engine started and the program's four forms made, as its start-up
+// makes them, the main form shown.
+inline void MakeGeneratorForms() {
+  brsm::StartSkinEngine();
+  Application->SetTitle(brsm::kProductName);
+  Application->CreateForm(Form1);
+  Application->CreateForm(Form2);
+  Application->CreateForm(Form3);
+  Application->CreateForm(Form4);
+  Form1->Show();
+}
 
 // The main form's edit fields.
 inline std::vector<TEdit*> Edits() {
