@@ -117,14 +117,9 @@ void ScrollByArrow(Figures& figures, Mode mode, int round) {
   HWND memo = Form2->scriptweapon->Handle();
   SendMessageW(memo, WM_VSCROLL, SB_TOP, 0);
   UntilIdle();
-  RECT w{}, c{};
-  GetWindowRect(memo, &w);
-  GetClientRect(memo, &c);
-  POINT origin{0, 0};
-  ClientToScreen(memo, &origin);
-  const int edge = origin.x - w.left;
-  const int x = (origin.x + c.right + w.right - edge) / 2;
-  const int y = w.bottom - edge - GetSystemMetrics(SM_CYVSCROLL) / 2;
+  const RECT bar = brsm::test::VerticalBarOnScreen(memo);
+  const int x = (bar.left + bar.right) / 2;
+  const int y = bar.bottom - GetSystemMetrics(SM_CYVSCROLL) / 2;
   SetCursorPos(x, y);
   UntilIdle();
   Profile::Step step("scroll", mode);

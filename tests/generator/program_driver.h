@@ -212,4 +212,16 @@ inline HWND HoverForHint(const ChildProgram& program, HWND main, POINT& point,
   return hint;
 }
 
+// A memo's vertical scroll bar on the screen: inside its frame ring, at the
+// right of the client.
+inline RECT VerticalBarOnScreen(HWND memo) {
+  RECT w{}, c{};
+  GetWindowRect(memo, &w);
+  GetClientRect(memo, &c);
+  POINT origin{0, 0};
+  ClientToScreen(memo, &origin);
+  const int edge = origin.x - w.left;
+  return RECT{origin.x + c.right, w.top + edge, w.right - edge, w.bottom - edge};
+}
+
 }  // namespace brsm::test

@@ -137,17 +137,6 @@ class ResultWindowSkin : public ::testing::Test {
     RemoveMarlFromWindowsFolder();
   }
 
-  // The memo's vertical bar on the screen: inside the frame ring, at the right.
-  RECT VerticalBar(HWND memo) {
-    RECT w{}, c{};
-    GetWindowRect(memo, &w);
-    GetClientRect(memo, &c);
-    POINT origin{0, 0};
-    ClientToScreen(memo, &origin);
-    const int edge = origin.x - w.left;
-    return RECT{origin.x + c.right, w.top + edge, w.right - edge, w.bottom - edge};
-  }
-
   TempFolder folder_{L"brsm-result-skin"};
   std::unique_ptr<ChildProgram> program_;
   HWND main_ = nullptr;
@@ -238,7 +227,7 @@ TEST_F(ResultWindowSkin, ScriptShowsInTheSkinsLookWithASkinnedBarThatScrolls) {
   EXPECT_GT(onEdit * 2, column) << "the memo is not on the EDIT section's colour";
 
   // The bar: arrows, page areas and thumb from Marl, no system colour in it.
-  const RECT bar = VerticalBar(memo);
+  const RECT bar = VerticalBarOnScreen(memo);
   ASSERT_GT(bar.right - bar.left, 4);
   const int mid = (bar.left + bar.right) / 2;
   const int arrow = GetSystemMetrics(SM_CXHSCROLL);

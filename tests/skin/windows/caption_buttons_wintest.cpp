@@ -18,6 +18,7 @@ using brsm::kit::MarlSectionIndex;
 using providertest::ProviderWinTest;
 using providertest::MovePointer;
 using providertest::PumpUntil;
+using providertest::SolidIcon;
 using providertest::TVersionPlatform;
 
 // The BICON/SICON glyphs of Marl: frame s of glyph g is a square of
@@ -59,16 +60,7 @@ class CaptionTest : public ProviderWinTest {
 TEST_F(CaptionTest, TitleBandIconButtonsTextAndGripInTheKitsColours) {
   MakeForm();
   // A solid icon, so the caption icon can be read back.
-  {
-    BYTE andBits[16 * 16 / 8] = {};
-    std::vector<DWORD> pixels(16 * 16, 0x00123456);
-    HBITMAP color = CreateBitmap(16, 16, 1, 32, pixels.data());
-    HBITMAP mask = CreateBitmap(16, 16, 1, 1, andBits);
-    ICONINFO info{TRUE, 0, 0, mask, color};
-    form->Icon()->SetHandle(CreateIconIndirect(&info));
-    DeleteObject(color);
-    DeleteObject(mask);
-  }
+  form->Icon()->SetHandle(SolidIcon(0x00123456));
   form->SetCaption("Caption");
   auto* p = new TsSkinProvider(form.get());
   p->SetGripMode(gmRightBottom);

@@ -134,16 +134,7 @@ TEST_F(MDIFormTest, AMaximisedChildsIconAndTheBarsItemsStandInTheirPlaces) {
   auto child = std::make_unique<TForm>(Application);
   child->SetTag(-98);
   child->SetFormStyle(fsMDIChild);
-  {
-    BYTE andBits[16 * 16 / 8] = {};
-    std::vector<DWORD> pixels(16 * 16, 0x00123456);
-    HBITMAP color = CreateBitmap(16, 16, 1, 32, pixels.data());
-    HBITMAP mask = CreateBitmap(16, 16, 1, 1, andBits);
-    ICONINFO info{TRUE, 0, 0, mask, color};
-    child->Icon()->SetHandle(CreateIconIndirect(&info));
-    DeleteObject(color);
-    DeleteObject(mask);
-  }
+  child->Icon()->SetHandle(providertest::SolidIcon(0x00123456));
   new TsSkinProvider(child.get());
   child->Show();
   child->SetWindowState(wsMaximized);

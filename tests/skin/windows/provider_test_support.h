@@ -51,6 +51,19 @@ class TRecordingForm : public TForm {
   std::function<void(TMessage&)> OnMessage;  // runs before the form's handling
 };
 
+// A 16 x 16 icon of one colour (0x00RRGGBB), so a drawn icon can be read back.
+inline HICON SolidIcon(DWORD rgb) {
+  BYTE andBits[16 * 16 / 8] = {};
+  std::vector<DWORD> pixels(16 * 16, rgb);
+  HBITMAP color = CreateBitmap(16, 16, 1, 32, pixels.data());
+  HBITMAP mask = CreateBitmap(16, 16, 1, 1, andBits);
+  ICONINFO info{TRUE, 0, 0, mask, color};
+  HICON icon = CreateIconIndirect(&info);
+  DeleteObject(color);
+  DeleteObject(mask);
+  return icon;
+}
+
 // The pointer moved as a user moves it: the system's own mouse messages.
 inline void MovePointer(int x, int y) {
   INPUT in{};
