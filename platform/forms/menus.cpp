@@ -89,15 +89,18 @@ TShortCut TextToShortCut(const std::string& text) {
 
 namespace {
 
+// The tables are never freed: the forms, and their menus with them, go
+// when the last forms unit finalises, after these statics may be gone.
+
 // Command ids index this table; 0 is never used.
 std::vector<TMenuItem*>& CommandTable() {
-  static std::vector<TMenuItem*> table(1, nullptr);
-  return table;
+  static auto* table = new std::vector<TMenuItem*>(1, nullptr);
+  return *table;
 }
 
 std::vector<WORD>& FreeCommands() {
-  static std::vector<WORD> free;
-  return free;
+  static auto* free = new std::vector<WORD>;
+  return *free;
 }
 
 WORD AllocateCommand(TMenuItem* item) {
@@ -122,8 +125,8 @@ void ReleaseCommand(WORD id) {
 }
 
 std::vector<TMenu*>& AllMenus() {
-  static std::vector<TMenu*> menus;
-  return menus;
+  static auto* menus = new std::vector<TMenu*>;
+  return *menus;
 }
 
 void InstallMenuHooks() {

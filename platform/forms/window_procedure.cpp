@@ -10,9 +10,19 @@ namespace {
 
 // Which control each window of ours belongs to. Every message to one of our
 // windows asks this, so it is kept in the process: a window property costs
-// a round trip to the window server per message under Wine.
-std::mutex controlsLock;
-std::unordered_map<HWND, TWinControl*> controlsByWindow;
+// a round trip to the window server per message under Wine. The table is
+// never freed: the forms go when the last forms unit finalises, which may
+// come after this file's own statics are gone, and their windows still
+// have to reach them while they are destroyed.
+struct TControlTable {
+  std::mutex Lock;
+  std::unordered_map<HWND, TWinControl*> ByWindow;
+};
+
+TControlTable& Controls() {
+  static auto* table = new TControlTable;
+  return *table;
+}
 
 TWinControl* creationControl = nullptr;
 int dispatchDepth = 0;
@@ -23,13 +33,15 @@ UINT lastChildId = 0;
 namespace brsm {
 
 void AttachControlWindow(HWND wnd, TWinControl* control) {
-  std::lock_guard<std::mutex> lock(controlsLock);
-  controlsByWindow[wnd] = control;
+  TControlTable& t = Controls();
+  std::lock_guard<std::mutex> lock(t.Lock);
+  t.ByWindow[wnd] = control;
 }
 
 void DetachControlWindow(HWND wnd) {
-  std::lock_guard<std::mutex> lock(controlsLock);
-  controlsByWindow.erase(wnd);
+  TControlTable& t = Controls();
+  std::lock_guard<std::mutex> lock(t.Lock);
+  t.ByWindow.erase(wnd);
 }
 
 void BeginWindowCreation(TWinControl* control) { creationControl = control; }
@@ -89,9 +101,10 @@ void GuardedCall(TObject* sender, const std::function<void()>& body) {
 
 TWinControl* FindControl(HWND wnd) {
   if (!wnd) return nullptr;
-  std::lock_guard<std::mutex> lock(controlsLock);
-  const auto it = controlsByWindow.find(wnd);
-  return it == controlsByWindow.end() ? nullptr : it->second;
+  TControlTable& t = Controls();
+  std::lock_guard<std::mutex> lock(t.Lock);
+  const auto it = t.ByWindow.find(wnd);
+  return it == t.ByWindow.end() ? nullptr : it->second;
 }
 
 bool IsOwnWindowProcedure(HWND wnd) {

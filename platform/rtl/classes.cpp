@@ -29,17 +29,22 @@ std::string StripScopes(const std::string& name) {
 }
 
 std::string Demangled(const std::type_info& type) {
-  static std::mutex mutex;
-  static std::map<std::type_index, std::string> cache;
-  std::lock_guard<std::mutex> lock(mutex);
-  auto it = cache.find(type);
-  if (it != cache.end()) return it->second;
+  // Never freed: objects freed at exit, after this file's statics may be
+  // gone, still ask their class names.
+  struct TCache {
+    std::mutex Lock;
+    std::map<std::type_index, std::string> Names;
+  };
+  static auto* cache = new TCache;
+  std::lock_guard<std::mutex> lock(cache->Lock);
+  auto it = cache->Names.find(type);
+  if (it != cache->Names.end()) return it->second;
   int status = 0;
   char* raw = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
   std::string name = (status == 0 && raw) ? raw : type.name();
   std::free(raw);
   name = StripScopes(name);
-  cache.emplace(type, name);
+  cache->Names.emplace(type, name);
   return name;
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "forms_test_support.h"
+#include "tests/generator/program_driver.h"
 #include "platform/rtl/text1251.h"
 
 using brsm::test::Pump;
@@ -228,29 +229,26 @@ TEST_F(WindowProcChain, RecreatedWindowKeepsTextAndChildren) {
   EXPECT_EQ(FindControl(GetDesktopWindow()), nullptr);
 }
 
-// A foreign subclass that passes every message on keeps the control's own
-// procedure reached, and the window still maps to it until it is gone.
-WNDPROC foreignPrevious = nullptr;
-int foreignSeen = 0;
-LRESULT CALLBACK ForeignSubclass(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-  ++foreignSeen;
-  return CallWindowProcW(foreignPrevious, w, msg, wp, lp);
-}
-
-TEST_F(WindowProcChain, AForeignSubclassKeepsTheWindowMappedUntilItIsDestroyed) {
-  auto* edit = new brsm::test::TTestEdit(form);
-  edit->SetParent(form);
-  form->Show();
-  HWND wnd = edit->Handle();
-  foreignPrevious = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ForeignSubclass)));
-  SetWindowTextW(wnd, L"seen");
-  EXPECT_GT(foreignSeen, 0);
-  EXPECT_EQ(edit->Text(), "seen");
-  EXPECT_EQ(FindControl(wnd), edit);
-  delete edit;
-  EXPECT_FALSE(IsWindow(wnd));
-  EXPECT_EQ(FindControl(wnd), nullptr);
+// Both programs end with their forms owned by the application, freed by
+// the forms unit's last finaliser: a form's window still reaches the form
+// then, and a window made then still maps to its control.
+TEST(WindowProcAtExit, AFormFreedAtExitStillReachesItsWindow) {
+  brsm::test::TempFolder folder(L"teardown");
+  const std::wstring report = folder.File(L"report.txt");
+  const std::wstring exe = brsm::test::WinePath(BRSM_TEARDOWN_CHILD);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  std::wstring commandLine = L"\"" + exe + L"\" \"" + report + L"\"";
+  ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &info));
+  EXPECT_EQ(WaitForSingleObject(info.hProcess, 20000), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeProcess(info.hProcess, &code);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(brsm::test::FileBytes(report), "reached=1 found=1");
 }
 
 }  // namespace
