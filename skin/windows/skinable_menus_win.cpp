@@ -9,6 +9,7 @@
 #include "skin/core/bitmap_create_win.h"
 #include "skin/core/blending.h"
 #include "skin/core/button_menu_state.h"
+#include "skin/core/color_helpers.h"
 #include "skin/core/control_utils_win.h"
 #include "skin/core/image_painting.h"
 #include "skin/core/pixel_fill.h"
@@ -281,6 +282,27 @@ void DrawGlyph(TMenuItem* item, TCanvas* canvas, int x, int y) {
   }
 }
 
+bool HasPicture(TMenuItem* item) {
+  if (item->HasBitmap()) return true;
+  TMenu* menu = item->GetParentMenu();
+  return menu && menu->Images() && item->ImageIndex() >= 0;
+}
+
+// A checked item with a picture shows its state as the system's menus do:
+// the picture stands on a lighter square framed in the item's text colour,
+// in place of the mark that the picture would cover.
+void DrawCheckedPictureSquare(HDC dc, const TRect& picture, TColor ink) {
+  GdiFlush();
+  const TColor face = static_cast<TColor>(GetPixel(dc, 0, picture.Top + picture.Height() / 2));
+  RECT square{picture.Left - 2, picture.Top - 2, picture.Right + 2, picture.Bottom + 2};
+  HBRUSH fill = CreateSolidBrush(ColorToRGB(InterpolateColor(ColorToRGB(ink), face, 0.25)));
+  HBRUSH frame = CreateSolidBrush(ColorToRGB(ink));
+  FillRect(dc, &square, fill);
+  FrameRect(dc, &square, frame);
+  DeleteObject(fill);
+  DeleteObject(frame);
+}
+
 // A checked item whose skin has no check image still shows its mark: the
 // system's tick or dot, in the item's text colour.
 void DrawPlainCheckMark(HDC dc, int left, int height, bool radio, TColor color) {
@@ -345,7 +367,12 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
     TRect at = r;
     c->TextRect(at, text, flags);
   };
-  if (item->Checked()) {
+  const TSize glyph = GlyphSizeOf(item);
+  const int glyphY = (h - glyph.cy) / 2;
+  if (item->Checked() && HasPicture(item)) {
+    DrawCheckedPictureSquare(image->Canvas()->Handle(), TRect{glyphY, glyphY, glyphY + glyph.cx, glyphY + glyph.cy},
+                             ink);
+  } else if (item->Checked()) {
     int mask = m->LookupImageItem(m->LookupSection("GLOBALINFO"), "GLOBALINFO",
                                   item->RadioItem() ? "RADIOCHECKED" : "CHECK");
     if (!m->IsValidMaskIndex(mask)) mask = m->LookupImageItem(m->LookupSection("GLOBALINFO"), "GLOBALINFO", "BOXCHECKED");
@@ -358,8 +385,6 @@ void DrawNormalItem(TsSkinableMenus* painter, TMenuItem* item, TCanvas* canvas, 
       PaintMaskGlyph(image->PixelView(), TPoint{painter->Margin, (h - cell.Y) / 2}, itemState, m->MaskItems[mask], 1);
     }
   }
-  const TSize glyph = GlyphSizeOf(item);
-  const int glyphY = (h - glyph.cy) / 2;
   DrawGlyph(item, image->Canvas(), glyphY, glyphY);
   TCanvas* c = image->Canvas();
   SetMenuFont(c, item, state.Contains(odDefault) || item->Default());

@@ -175,11 +175,13 @@ TEST_F(SkinnedMenusTest, PopupTakesTheSkinsFrameFacesAndRegion) {
   EXPECT_FALSE(PopupMenuInUse);
 }
 
-TEST_F(SkinnedMenusTest, ACheckedItemKeepsItsGlyph) {
+// A checked item with a picture shows the whole picture and, unlike the
+// same item unchecked, its checked state beside it.
+TEST_F(SkinnedMenusTest, ACheckedItemWithAPictureShowsPictureAndState) {
   Skinned();
   auto* menu = new TPopupMenu(form.get());
   const TColor glyph = 0x3060C0;
-  TMenuItem* items[2] = {Add(menu, "Plain"), Add(menu, "Ticked")};
+  TMenuItem* items[2] = {Add(menu, "Same"), Add(menu, "Same")};
   for (TMenuItem* item : items) {
     TBitmap* b = item->Bitmap();
     b->SetSize(16, 16);
@@ -188,22 +190,33 @@ TEST_F(SkinnedMenusTest, ACheckedItemKeepsItsGlyph) {
   }
   items[1]->SetChecked(true);
   form->Perform(WM_NCACTIVATE, 1, 0);
-  int shown[2] = {-1, -1};
+  int shown[2] = {-1, -1}, differing = -1;
   ShowWhileChecking(menu, [&](HWND w) {
     Pump();
     UpdateWindow(w);
+    RECT r[2]{};
+    if (!GetMenuItemRect(nullptr, menu->Handle(), 0, &r[0]) || !GetMenuItemRect(nullptr, menu->Handle(), 1, &r[1]))
+      return;
     HDC dc = GetDC(nullptr);
+    differing = 0;
+    // The picture's column: up to where the caption begins.
+    for (int y = 0; y < r[0].bottom - r[0].top; ++y)
+      for (int x = 0; x < 24; ++x) {
+        const COLORREF plain = GetPixel(dc, r[0].left + x, r[0].top + y);
+        const COLORREF checked = GetPixel(dc, r[1].left + x, r[1].top + y);
+        differing += plain != checked;
+      }
     for (int i = 0; i < 2; ++i) {
-      RECT r{};
-      if (!GetMenuItemRect(nullptr, menu->Handle(), static_cast<UINT>(i), &r)) continue;
       shown[i] = 0;
-      for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.left + 40; ++x) shown[i] += GetPixel(dc, x, y) == glyph;
+      for (int y = r[i].top; y < r[i].bottom; ++y)
+        for (int x = r[i].left; x < r[i].left + 40; ++x) shown[i] += GetPixel(dc, x, y) == glyph;
     }
     ReleaseDC(nullptr, dc);
+    EXPECT_TRUE(brsm::test::SaveScreenshot("checked_and_unchecked_item_with_a_picture"));
   });
   EXPECT_EQ(shown[0], 256);
   EXPECT_EQ(shown[1], 256);
+  EXPECT_GE(differing, 64);
 }
 
 // Without "MAINMENU" the system draws the popup's frame and background: no
@@ -553,6 +566,34 @@ TEST_F(SkinnedMenusTest, WithoutMenuLineABarItemsCaptionIsInTheFormsColours) {
   for (int y = r.Top; y < r.Bottom; ++y)
     for (int x = r.Left; x < r.Right; ++x) text += static_cast<TColor>(GetPixel(c->Handle(), x, y)) == ink;
   EXPECT_GT(text, 5);
+}
+
+// A form switched to a skin without "FORM" has the menu bar of a form
+// started with it: drawn by the system, none of the painter's handlers.
+TEST_F(SkinnedMenusTest, ASwitchToASkinWithoutTheFormsSectionLeavesTheBarAsAStartWithIt) {
+  ASSERT_TRUE(brsm::test::WriteSkinWithout(brsm::kit::MakeMarlSkin("NoForm"), SkinDirectory(), {"FORM"}));
+  auto barState = [&] {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(form->Menu()->Handle(), 0, TRUE, &info);
+    return std::make_pair(HasPainterHandlers(form->Menu()->Items()->Items(0)), (info.fType & MFT_OWNERDRAW) != 0);
+  };
+  MakeForm();
+  manager->SetSkinName("NoForm");
+  new TsSkinProvider(form.get());
+  Bar({"&File"});
+  ShowAndActivate();
+  Pump();
+  const auto started = barState();
+  form.reset();
+  Skinned();
+  Bar({"&File"});
+  ASSERT_TRUE(barState().second);
+  manager->SetSkinName("NoForm");
+  Pump();
+  EXPECT_EQ(barState(), started);
+  EXPECT_FALSE(started.first || started.second);
 }
 
 TEST_F(SkinnedMenusTest, ItemsAreMeasuredInTheOwnerFormsCharset) {
