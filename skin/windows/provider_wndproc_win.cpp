@@ -171,8 +171,9 @@ void TsSkinProvider::NewSkinWhileUnskinned(TMessage&) {
   skinData_->RefreshSkinIndexes();
   if (!skinData_->IsSkinned(false)) {
     // The new skin lacks the form's section: the platform takes the form
-    // back, frame, controls and colour.
+    // back, frame, controls, menu bar and colour.
     ReleaseCtrlAdapter();
+    ReturnMenuBarToPlatform();
     if (form_->HandleAllocated()) ReturnFormToPlatformLook();
     ApplyGlobalColor();
     return;

@@ -89,6 +89,7 @@ class TsSkinProvider : public TComponent {
   void UpdateFormScrollBars();
   void SkinMenus(bool value);
   void RefreshMainMenu();
+  void ReturnMenuBarToPlatform();
   void RepaintFrameNow();
   void BeginFormUpdate(bool alsoMDIParent);
   void EndFormUpdate(bool alsoMDIParent);

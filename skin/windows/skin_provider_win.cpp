@@ -367,6 +367,16 @@ void TsSkinProvider::SkinMenus(bool value) {
   SkinFormMenus(m->SkinableMenus(), form_, value, value && m->SkinnedPopups());
 }
 
+// A form the skin no longer takes has the bar of a form that never had it:
+// no painter's handlers, items drawn by the system. Its popup menus keep
+// the skin, which paints them without the form's section.
+void TsSkinProvider::ReturnMenuBarToPlatform() {
+  TsSkinManager* m = skinData_ ? skinData_->SkinManager() : nullptr;
+  if (!form_ || !form_->Menu() || !m || !m->SkinableMenus() || !m->IsDefault()) return;
+  SetMainMenuSkinned(m->SkinableMenus(), form_->Menu(), false, false);
+  RefreshMainMenu();
+}
+
 void TsSkinProvider::RefreshMainMenu() {
   if (!form_ || !form_->Menu()) return;
   TMenuItem* items = form_->Menu()->Items();
