@@ -54,6 +54,8 @@ struct Options {
   // short name) runs skinned (or plain) go to FILE.
   std::string ProfileWhat, ProfileFile;
   Mode ProfileMode = Skinned;
+  // --timeline: the messages of one step, in the first round of each mode.
+  bool Timeline = false;
 };
 
 inline Options ReadOptions(int argc, char** argv) {
@@ -61,6 +63,7 @@ inline Options ReadOptions(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--plain") o.ProfileMode = Plain;
+    if (a == "--timeline") o.Timeline = true;
     if (i + 2 < argc && a == "--profile") {
       o.ProfileWhat = argv[++i];
       o.ProfileFile = argv[++i];

@@ -699,10 +699,10 @@ void TsSkinProvider::WMNCPaint(TMessage& m) {
 void TsSkinProvider::WMNCActivate(TMessage& m) {
   const bool active = m.WParam != 0;
   HWND wnd = form_->HandleIfAllocated();
+  bool repaintFrame = false;
   if (FormShowing()) {
     if (active != FormActive) skinData_->BackgroundStale = true;
-    const bool redrawOff = ShowingAnimation || VistaOrLater();
-    if (redrawOff) {
+    if (ShowingAnimation) {
       PassOnWith(
           m, [this] { SetRedraw(form_, false); },
           [this, wnd] {
@@ -710,6 +710,15 @@ void TsSkinProvider::WMNCActivate(TMessage& m) {
             if (VistaOrLater() && wnd)
               RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
           });
+    } else if (VistaOrLater()) {
+      // An lParam of -1 keeps the system from painting its frame over the
+      // skin's; the skin's frame alone is painted below in its new state.
+      // Redraw switched off around the call instead had to be followed by
+      // a repaint of the form and every control, on each activation.
+      const LPARAM region = m.LParam;
+      m.LParam = -1;
+      PassOnWith(m, nullptr, [&m, region] { m.LParam = region; });
+      repaintFrame = true;
     } else {
       PassOnWith(m, [this] { ShowCoverForm(); }, [this] { HideCoverForm(); });
     }
@@ -737,6 +746,7 @@ void TsSkinProvider::WMNCActivate(TMessage& m) {
     skinData_->BackgroundStale = true;
     SendNcPaint();
   }
+  if (repaintFrame && form_->FormStyle() != fsMDIChild) SendNcPaint();
   if (!ManagerDesigning(skinData_->SkinManager())) SkinMenus(skinData_->IsSkinned());
   if (!MenuLinePrepared) {
     RefreshMainMenu();
