@@ -289,7 +289,7 @@ bool HasPicture(TMenuItem* item) {
 }
 
 // A checked item with a picture shows its state as the system's menus do:
-// the picture stands on a lighter square framed in the item's text colour,
+// the picture stands on a square tinted and framed in the item's text colour,
 // in place of the mark that the picture would cover.
 void DrawCheckedPictureSquare(HDC dc, const TRect& picture, TColor ink) {
   GdiFlush();
