@@ -86,11 +86,12 @@ inline HWND ChildOfClass(HWND parent, const std::wstring& className) {
 // A program started for a test and ended with it.
 class ChildProgram {
  public:
-  // Starts `exe` with `folder` as its working folder.
-  ChildProgram(const std::wstring& exe, const std::wstring& folder) {
+  // Starts `exe` with `folder` as its working folder and `arguments` after
+  // its name on the command line.
+  ChildProgram(const std::wstring& exe, const std::wstring& folder, const std::wstring& arguments = L"") {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + exe + L"\"";
+    std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     started_ = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                               folder.c_str(), &startup, &info_) != 0;
   }

@@ -235,19 +235,9 @@ TEST_F(WindowProcChain, RecreatedWindowKeepsTextAndChildren) {
 TEST(WindowProcAtExit, AFormFreedAtExitStillReachesItsWindow) {
   brsm::test::TempFolder folder(L"teardown");
   const std::wstring report = folder.File(L"report.txt");
-  const std::wstring exe = brsm::test::WinePath(BRSM_TEARDOWN_CHILD);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  std::wstring commandLine = L"\"" + exe + L"\" \"" + report + L"\"";
-  ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &info));
-  EXPECT_EQ(WaitForSingleObject(info.hProcess, 20000), WAIT_OBJECT_0);
-  DWORD code = 1;
-  GetExitCodeProcess(info.hProcess, &code);
-  CloseHandle(info.hThread);
-  CloseHandle(info.hProcess);
-  EXPECT_EQ(code, 0u);
+  brsm::test::ChildProgram child(brsm::test::WinePath(BRSM_TEARDOWN_CHILD), folder.Path(), L"\"" + report + L"\"");
+  ASSERT_TRUE(child.Started());
+  EXPECT_TRUE(child.Ended(20000));
   EXPECT_EQ(brsm::test::FileBytes(report), "reached=1 found=1");
 }
 
